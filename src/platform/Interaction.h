@@ -1,0 +1,68 @@
+#pragma once
+// Every question the program asks the user goes through IInteraction: message boxes,
+// file, colour and font choosers and the folder browser. The program uses the Qt
+// implementation (platform/qt), dwtool a console one, tests a scripted double.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace dw {
+
+using Colour = std::uint32_t;  // 0x00BBGGRR, red in the low byte
+
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
+enum class Icon { None, Error, Warning, Question, Information };
+enum class Answer { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
+
+struct MessageRequest {
+    std::string title;
+    std::string text;
+    Buttons buttons = Buttons::Ok;
+    Icon icon = Icon::None;
+    bool topmost = false;
+};
+
+// File dialogs take the filter in the "Name (*.a;*.b)|*.a;*.b|...||" form.
+struct FileRequest {
+    bool save = false;
+    std::string title;
+    std::string filter;
+    std::string initialName;   // file name or path shown first
+    std::string defaultExtension;
+    bool overwritePrompt = false;
+    bool mustExist = false;
+};
+
+struct FontChoice {
+    std::string face;
+    int height = 0;  // cell height in pixels, negative for character height as in a LOGFONT
+    int weight = 400;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    Colour colour = 0;
+};
+
+using CustomColours = std::array<Colour, 16>;
+
+class IInteraction {
+public:
+    virtual ~IInteraction() = default;
+    virtual Answer ShowMessage(const MessageRequest& request) = 0;
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<std::string> ChooseFile(const FileRequest& request) = 0;
+    // Shares and updates the 16 custom colours.
+    virtual std::optional<Colour> ChooseColour(Colour initial, CustomColours& custom) = 0;
+    virtual std::optional<FontChoice> ChooseFont(const FontChoice& initial) = 0;
+    virtual std::optional<std::string> BrowseFolder(const std::string& title,
+                                                    const std::string& initialFolder) = 0;
+
+    // Shorthand for the common one-button message.
+    Answer Message(const std::string& title, const std::string& text, Icon icon = Icon::None,
+                   Buttons buttons = Buttons::Ok) {
+        return ShowMessage({title, text, buttons, icon, false});
+    }
+};
+
+}  // namespace dw
