@@ -1,6 +1,7 @@
 #include "platform/IniSettingsStore.h"
 
 #include <QSettings>
+#include <QStringList>
 
 namespace dw {
 
@@ -14,13 +15,14 @@ QString Key(const std::string& section, const std::string& key) {
 }  // namespace
 
 std::unique_ptr<IniSettingsStore> IniSettingsStore::OpenUserStore() {
-    return std::unique_ptr<IniSettingsStore>(new IniSettingsStore(std::make_unique<QSettings>(
-        QSettings::IniFormat, QSettings::UserScope, QStringLiteral("ZEKO"),
-        QStringLiteral("dialwright"))));
+    return std::unique_ptr<IniSettingsStore>(new IniSettingsStore(
+        std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                    QStringLiteral("ZEKO"), QStringLiteral("dialwright"))));
 }
 
 IniSettingsStore::IniSettingsStore(const std::string& iniPath)
-    : settings_(std::make_unique<QSettings>(QString::fromLocal8Bit(iniPath), QSettings::IniFormat)) {}
+    : settings_(
+          std::make_unique<QSettings>(QString::fromLocal8Bit(iniPath), QSettings::IniFormat)) {}
 
 IniSettingsStore::IniSettingsStore(std::unique_ptr<QSettings> settings)
     : settings_(std::move(settings)) {}
@@ -31,15 +33,17 @@ std::int32_t IniSettingsStore::ReadInt(const std::string& section, const std::st
                                        std::int32_t defaultValue) const {
     const QVariant value = settings_->value(Key(section, key));
     if (!value.isValid()) return defaultValue;
-    bool ok = false;
-    const qlonglong number = value.toString().trimmed().toLongLong(&ok);
-    return ok ? static_cast<std::int32_t>(number) : defaultValue;
+    return ParseSettingInt(value.toString().toLatin1().toStdString(), defaultValue);
 }
 
 std::string IniSettingsStore::ReadString(const std::string& section, const std::string& key,
                                          const std::string& defaultValue) const {
     const QVariant value = settings_->value(Key(section, key));
     if (!value.isValid()) return defaultValue;
+    // A hand-edited value with an unquoted comma reads as a list: give it back as written.
+    if (value.typeId() == QMetaType::QStringList) {
+        return value.toStringList().join(QLatin1Char(',')).toLatin1().toStdString();
+    }
     return value.toString().toLatin1().toStdString();
 }
 
@@ -55,6 +59,8 @@ void IniSettingsStore::WriteString(const std::string& section, const std::string
     settings_->sync();
 }
 
-std::string IniSettingsStore::FilePath() const { return settings_->fileName().toStdString(); }
+std::string IniSettingsStore::FilePath() const {
+    return settings_->fileName().toStdString();
+}
 
 }  // namespace dw

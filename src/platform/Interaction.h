@@ -28,7 +28,7 @@ struct FileRequest {
     bool save = false;
     std::string title;
     std::string filter;
-    std::string initialName;   // file name or path shown first
+    std::string initialName;  // file name or path shown first
     std::string defaultExtension;
     bool overwritePrompt = false;
     bool mustExist = false;
@@ -42,9 +42,28 @@ struct FontChoice {
     bool underline = false;
     bool strikeOut = false;
     Colour colour = 0;
+    int width = 0;  // average character width in pixels, 0 for the face's natural width
 };
 
 using CustomColours = std::array<Colour, 16>;
+
+// The answer of a message box that the user dismissed without choosing (Escape or the
+// close box): Cancel when offered, else No when offered, else Abort when offered, else Ok.
+inline Answer DismissAnswer(Buttons buttons) {
+    switch (buttons) {
+        case Buttons::OkCancel:
+        case Buttons::YesNoCancel:
+        case Buttons::RetryCancel:
+            return Answer::Cancel;
+        case Buttons::YesNo:
+            return Answer::No;
+        case Buttons::AbortRetryIgnore:
+            return Answer::Abort;
+        case Buttons::Ok:
+            break;
+    }
+    return Answer::Ok;
+}
 
 class IInteraction {
 public:

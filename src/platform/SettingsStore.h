@@ -20,4 +20,9 @@ public:
                              const std::string& value) = 0;
 };
 
+// Reads an integer setting from its text: optional blanks, an optional sign and decimal
+// digits, optional blanks; anything else, or a number beyond 64 bits, gives the default.
+// Numbers beyond 32 bits keep their low 32 bits.
+std::int32_t ParseSettingInt(const std::string& text, std::int32_t defaultValue);
+
 }  // namespace dw
