@@ -1,0 +1,96 @@
+// Runs the built dwtool (path in the environment variable DWTOOL) on XML files.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "support/TempDir.h"
+
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+class DwtoolXml : public testing::Test {
+protected:
+    ToolRun Dwtool(const std::string& arguments) {
+        ToolRun run;
+        const char* tool = std::getenv("DWTOOL");
+        if (!tool || !*tool) {
+            ADD_FAILURE() << "DWTOOL is not set to the dwtool program";
+            return run;
+        }
+        const std::string command = std::string("'") + tool + "' " + arguments + " >'" +
+                                    dir.File("out.txt") + "' 2>'" + dir.File("err.txt") + "'";
+        const int status = std::system(command.c_str());
+        if (status != -1 && WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
+        run.out = dwtest::ReadFile(dir.File("out.txt"));
+        run.err = dwtest::ReadFile(dir.File("err.txt"));
+        return run;
+    }
+    std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+
+    dwtest::TempDir dir;
+};
+
+const std::string kGauge =
+    "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\r\n"
+    "<gauge version=\"2.0.0.0\"><properties name=\"Caf\xE9\"   fps='20'/>\r\n"
+    "  <element type=\"text\"><program><![CDATA[print value\r\n]]></program></element>"
+    "</gauge>\r\n";
+
+TEST_F(DwtoolXml, PrintsTheWholeDocumentFormatted) {
+    const ToolRun run = Dwtool("xml " + Quoted(dir.Write("g.dwl", kGauge)));
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n"
+              "<gauge version=\"2.0.0.0\">\n"
+              "\t<properties name=\"Caf\xE9\" fps=\"20\"/>\n"
+              "\t<element type=\"text\">\n"
+              "\t\t<program>\n"
+              "\t\t\t<![CDATA[print value\r\n]]>\n"
+              "\t\t</program>\n"
+              "\t</element>\n"
+              "</gauge>\n");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST_F(DwtoolXml, RequiredRootPrintsThatElement) {
+    const ToolRun run = Dwtool("xml " + Quoted(dir.Write("g.dwl", kGauge)) + " --root GAUGE");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, 26), "<gauge version=\"2.0.0.0\">\n");
+}
+
+TEST_F(DwtoolXml, ParseErrorGoesToStderrWithExitCode1) {
+    const std::string path = dir.Write("bad.dwl", "<gauge>\n  <element></gauge>\n");
+    const ToolRun run = Dwtool("xml " + Quoted(path));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "XML Parsing error: XML Parsing error inside file '" + path +
+                           "'.\nWarning: Unmatched end tag\nAt line 2, column 12.\n");
+}
+
+TEST_F(DwtoolXml, WrongRootNamesTheExpectedTag) {
+    const std::string path = dir.Write("other.xml", "<panel/>\n");
+    const ToolRun run = Dwtool("xml " + Quoted(path) + " --root gauge");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("Error: First Tag not found\nAt line 1, column 1.\n"
+                           "First Tag should be 'gauge'.\n"),
+              std::string::npos)
+        << run.err;
+}
+
+TEST_F(DwtoolXml, MissingFileAndBadArguments) {
+    const ToolRun missing = Dwtool("xml " + Quoted(dir.File("none.dwl")));
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("Error: File not found"), std::string::npos);
+    EXPECT_EQ(Dwtool("xml").exitCode, 2);
+    EXPECT_EQ(Dwtool("xml a.dwl --root").exitCode, 2);
+    EXPECT_EQ(Dwtool("xml a.dwl b.dwl").exitCode, 2);
+}
+
+}  // namespace

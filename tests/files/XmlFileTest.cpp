@@ -1,0 +1,175 @@
+// Files: WriteToFile's byte-order mark and declaration rules, ParseFile, OpenFileHelper's
+// message and the character mode it sets.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "XmlCharModeGuard.h"
+#include "files/XmlNode.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TempDir.h"
+
+namespace {
+
+using dw::CharMode;
+using dw::XmlNode;
+
+const std::string kBom = "\xEF\xBB\xBF";
+
+XmlNode GaugeDocument() {
+    XmlNode declaration = dw::CreateTopNode("xml", true);
+    declaration.AddAttribute("version", "1.0");
+    declaration.AddAttribute("encoding", "iso-8859-1");
+    declaration.AddChild("gauge").AddAttribute("version", "2.0.0.0");
+    return declaration;
+}
+
+const std::string kGaugeText =
+    "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<gauge version=\"2.0.0.0\"/>\n";
+
+class XmlFile : public testing::Test {
+protected:
+    dwtest::CharModeGuard mode{CharMode::Utf8};
+    dwtest::TempDir dir;
+    dwtest::ScriptedInteraction ui;
+};
+
+TEST_F(XmlFile, DeclarationNodeGetsByteOrderMarkOnlyInUtf8Mode) {
+    const std::string path = dir.File("g.dwl");
+    ASSERT_EQ(dw::WriteToFile(GaugeDocument(), path, nullptr, true), 0);
+    EXPECT_EQ(dwtest::ReadFile(path), kBom + kGaugeText);
+    dw::SetCharMode(CharMode::SingleByte);
+    ASSERT_EQ(dw::WriteToFile(GaugeDocument(), path, "iso-8859-1", true), 0);
+    EXPECT_EQ(dwtest::ReadFile(path), kGaugeText);
+}
+
+TEST_F(XmlFile, OtherNodesGetADeclarationLine) {
+    const XmlNode gauge = GaugeDocument().GetChildNode("gauge");
+    const std::string path = dir.File("g.xml");
+    ASSERT_EQ(dw::WriteToFile(gauge, path, "iso-8859-1", false), 0);
+    EXPECT_EQ(dwtest::ReadFile(path),
+              kBom + "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<gauge version=\"2.0.0.0\"/>");
+    dw::SetCharMode(CharMode::SingleByte);
+    ASSERT_EQ(dw::WriteToFile(gauge, path, nullptr, true), 0);
+    EXPECT_EQ(dwtest::ReadFile(path),
+              kBom + "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<gauge version=\"2.0.0.0\"/>\n");
+    ASSERT_EQ(dw::WriteToFile(gauge, path, "iso-8859-1", true), 0);
+    EXPECT_EQ(dwtest::ReadFile(path),
+              "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<gauge version=\"2.0.0.0\"/>\n");
+}
+
+TEST_F(XmlFile, WriteFailures) {
+    EXPECT_EQ(dw::WriteToFile(GaugeDocument(), dir.File("missing/folder/g.dwl"), nullptr, true),
+              16);
+    // The full device accepts the open but fails every write.
+    EXPECT_EQ(dw::WriteToFile(GaugeDocument(), "/dev/full", nullptr, true), 17);
+}
+
+TEST_F(XmlFile, WrittenFileParsesBackInBothModes) {
+    for (CharMode written : {CharMode::Utf8, CharMode::SingleByte}) {
+        dw::SetCharMode(written);
+        const std::string path = dir.File("back.dwl");
+        ASSERT_EQ(dw::WriteToFile(GaugeDocument(), path, "iso-8859-1", true), 0);
+        dw::XmlResults results;
+        const XmlNode gauge = dw::ParseFile(path, "gauge", &results);
+        EXPECT_EQ(results.error, 0);
+        EXPECT_EQ(gauge.Attribute("version"), "2.0.0.0");
+    }
+}
+
+TEST_F(XmlFile, MissingFileIsCode12) {
+    dw::XmlResults results{99, 99, 99};
+    EXPECT_TRUE(dw::ParseFile(dir.File("none.dwl"), nullptr, &results).IsEmpty());
+    EXPECT_EQ(results.error, 12);
+    EXPECT_EQ(results.line, 0);
+    EXPECT_TRUE(dw::ParseFile(dir.Path().string(), nullptr, &results).IsEmpty());
+    EXPECT_EQ(results.error, 12);
+}
+
+TEST_F(XmlFile, OpenFileHelperReportsWrongRoot) {
+    const std::string path =
+        dir.Write("other.dwl", "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<panel/>\n");
+    EXPECT_TRUE(dw::OpenFileHelper(path, "gauge", ui).IsEmpty());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    const dw::MessageRequest& message = ui.messages[0];
+    EXPECT_EQ(message.title, "XML Parsing error");
+    EXPECT_EQ(message.icon, dw::Icon::Error);
+    EXPECT_EQ(message.buttons, dw::Buttons::Ok);
+    EXPECT_TRUE(message.topmost);
+    EXPECT_EQ(message.text, "XML Parsing error inside file '" + path +
+                                "'.\nError: First Tag not found\nAt line 2, column 1.\n"
+                                "First Tag should be 'gauge'.\n");
+}
+
+TEST_F(XmlFile, OpenFileHelperReportsParseErrorWithoutTagLine) {
+    const std::string path = dir.Write("bad.dwl", "<gauge>\n  <element>\n</gauge>");
+    EXPECT_TRUE(dw::OpenFileHelper(path, "gauge", ui).IsEmpty());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "XML Parsing error inside file '" + path +
+                                       "'.\nWarning: Unmatched end tag\nAt line 3, column 1.\n");
+}
+
+TEST_F(XmlFile, OpenFileHelperMissingFileKeepsTheMode) {
+    dw::SetCharMode(CharMode::SingleByte);
+    const std::string path = dir.File("gone.dwl");
+    EXPECT_TRUE(dw::OpenFileHelper(path, "gauge", ui).IsEmpty());
+    EXPECT_EQ(dw::GetCharMode(), CharMode::SingleByte);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "XML Parsing error inside file '" + path +
+                                       "'.\nError: File not found\nAt line 0, column 0.\n");
+}
+
+TEST_F(XmlFile, OpenFileHelperSetsTheCharacterMode) {
+    // Shorter than 25 bytes: single-byte (and it still parses).
+    const XmlNode small = dw::OpenFileHelper(dir.Write("s.xml", "<gauge/>"), "gauge", ui);
+    EXPECT_FALSE(small.IsEmpty());
+    EXPECT_EQ(dw::GetCharMode(), CharMode::SingleByte);
+    // Declares UTF-8 and holds multi-byte sequences: UTF-8.
+    dw::OpenFileHelper(dir.Write("u.xml", "<gauge name=\"Vitesse \xC3\xA9lev\xC3\xA9\xC3\xA9\"/>"),
+                       "gauge", ui);
+    EXPECT_EQ(dw::GetCharMode(), CharMode::Utf8);
+    // Declares iso-8859-1, only 7-bit characters: single-byte.
+    dw::OpenFileHelper(dir.Write("i.xml", kGaugeText), "gauge", ui);
+    EXPECT_EQ(dw::GetCharMode(), CharMode::SingleByte);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(XmlFile, SavingAfterOpeningALatin1FileWritesNoByteOrderMark) {
+    const std::string path = dir.File("saved.dwl");
+    ASSERT_EQ(dw::WriteToFile(GaugeDocument(), path, "iso-8859-1", true), 0);
+    EXPECT_EQ(dwtest::ReadFile(path).substr(0, 3), kBom);  // nothing opened yet: UTF-8
+    ASSERT_FALSE(dw::OpenFileHelper(dir.Write("in.dwl", kGaugeText), "gauge", ui).IsEmpty());
+    ASSERT_EQ(dw::WriteToFile(GaugeDocument(), path, "iso-8859-1", true), 0);
+    EXPECT_EQ(dwtest::ReadFile(path), kGaugeText);
+}
+
+TEST(XmlGuessUtf8, Rules) {
+    const std::string pad(30, ' ');
+    auto guess = [](const std::string& bytes, bool declaration) {
+        return dw::GuessUtf8(bytes.data(), bytes.size(), declaration);
+    };
+    EXPECT_FALSE(guess("<?xml version=\"1.0\"?>", false));  // fewer than 25 bytes
+    EXPECT_FALSE(guess(std::string("\xFF\xFE<\0g\0a\0u\0g\0e\0", 14) + pad, false));
+    std::string wide;
+    for (char c : "<?xml version=\"1.0\"?><gauge/>") wide += std::string{c, '\0'};
+    EXPECT_FALSE(guess(wide, false));
+    EXPECT_TRUE(guess(kBom + "<?xml encoding=\"iso-8859-1\"?>" + pad, true));
+    EXPECT_FALSE(guess("<a>caf\xE9 au lait</a>" + pad, false));         // Latin-1 byte
+    EXPECT_FALSE(guess("<a>\xA9 2024</a>" + pad, false));               // stray continuation
+    EXPECT_TRUE(guess("<a>caf\xC3\xA9 \xE2\x82\xAC</a>" + pad, true));  // no encoding word
+    EXPECT_TRUE(guess(pad + "<a>\xE2\x82", false));  // sequence cut by the end of the sample
+    EXPECT_TRUE(guess("<?xml version=\"1.0\" encoding = \r\n ' UTF8'?>" + pad, true));
+    EXPECT_TRUE(guess("<?xml version=\"1.0\" encoding=\"Utf-8\"?>" + pad, true));
+    EXPECT_FALSE(guess("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>" + pad, true));
+    EXPECT_TRUE(guess("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>" + pad, false));
+    EXPECT_TRUE(guess("<?xml version=\"1.0\" encoding iso-8859-1?>" + pad, true));  // no '='
+    EXPECT_TRUE(guess("<?xml version=\"1.0\" encoding=iso-8859-1?>" + pad, true));  // no quote
+    // Only the first 200 bytes count: a Latin-1 byte after them does not matter.
+    EXPECT_TRUE(guess(std::string(200, 'a') + "\xE9", false));
+    EXPECT_FALSE(guess(std::string(198, 'a') + "\xE9"
+                                               "a",
+                       false));
+}
+
+}  // namespace

@@ -1,0 +1,138 @@
+// Every parse error: its code, and the line and column where parsing stopped.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "XmlCharModeGuard.h"
+#include "files/XmlNode.h"
+
+namespace {
+
+struct ErrorCase {
+    const char* label;
+    std::string input;
+    const char* requiredTag;
+    int error;
+    int line;
+    int column;
+};
+
+void PrintTo(const ErrorCase& c, std::ostream* os) {
+    *os << c.label;
+}
+
+class XmlParseError : public testing::TestWithParam<ErrorCase> {};
+
+TEST_P(XmlParseError, ReportsCodeAndPosition) {
+    dwtest::CharModeGuard mode(dw::CharMode::Utf8);
+    const ErrorCase& c = GetParam();
+    dw::XmlResults results;
+    const dw::XmlNode node = dw::ParseString(c.input, c.requiredTag, &results);
+    EXPECT_TRUE(node.IsEmpty());
+    EXPECT_EQ(results.error, c.error) << dw::ErrorText(results.error);
+    EXPECT_EQ(results.line, c.line);
+    EXPECT_EQ(results.column, c.column);
+}
+
+const ErrorCase kErrorCases[] = {
+    {"open elements at the end", "<a>\n<b>\n", nullptr, 1, 3, 1},
+    {"end tag skipping an open one", "<a><b></a>", nullptr, 1, 1, 7},
+    {"empty input", "", nullptr, 2, 1, 1},
+    {"blank input", " \r\n\t ", nullptr, 2, 2, 3},
+    {"byte order mark only", "\xEF\xBB\xBF", nullptr, 2, 1, 1},
+    {"text first", "  hello <a/>", nullptr, 3, 1, 3},
+    {"end tag first", "</a><a/>", nullptr, 3, 1, 1},
+    {"blank after <", "<a>\n< b/></a>", nullptr, 4, 2, 2},
+    {"empty tag", "<>", nullptr, 4, 1, 2},
+    {"declaration without name",
+     "<?"
+     "?>",
+     nullptr, 4, 1, 3},
+    {"blank after </", "<a></ a>", nullptr, 5, 1, 6},
+    {"empty end tag", "<a></>", nullptr, 5, 1, 6},
+    {"value without closing quote", "<a b=\"1></a>", nullptr, 6, 1, 6},
+    {"single quote not closed", "<a\n  b='x/>", nullptr, 6, 2, 5},
+    {"end tag of no open element", "<a></b>", nullptr, 7, 1, 4},
+    {"end tag after the root", "<a/></a>", nullptr, 7, 1, 5},
+    {"CDATA not closed", "<a><![CDATA[ x < y", nullptr, 8, 1, 4},
+    {"comment not closed", "<a><!-- x", nullptr, 8, 1, 4},
+    {"PRE not closed", "<a><PRE>x", nullptr, 8, 1, 4},
+    {"Script closed in other case", "<a><Script>x</script></a>", nullptr, 8, 1, 4},
+    {"DOCTYPE not closed", "<!DOCTYPE gauge", nullptr, 8, 1, 1},
+    {"equals without value", "<a b=>", nullptr, 9, 1, 6},
+    {"equals without name", "<a =x>", nullptr, 9, 1, 4},
+    {"slash inside tag", "<a / >", nullptr, 9, 1, 4},
+    {"attribute on end tag", "<a></a b>", nullptr, 9, 1, 8},
+    {"tag inside tag", "<a b='1'<c>", nullptr, 9, 1, 9},
+    {"tag cut off", "<a>\n  <b", nullptr, 10, 2, 3},
+    {"tag cut off in attributes", "<a b='1' ", nullptr, 10, 1, 1},
+    {"end tag cut off", "<a></a", nullptr, 10, 1, 4},
+    {"declaration closed with >", "<?xml version='1.0'>", nullptr, 10, 1, 20},
+    {"element closed with ?>", "<a?>", nullptr, 10, 1, 3},
+    {"declaration closed with />", "<?x/>", nullptr, 10, 1, 4},
+    {"unknown markup declaration", "<!ELEMENT a>", nullptr, 10, 1, 1},
+    {"only a comment", "<!-- only -->", nullptr, 11, 1, 14},
+    {"only a declaration", "<?xml version=\"1.0\"?>\n", nullptr, 11, 2, 1},
+    {"other root", "<?xml version=\"1.0\"?>\n<other/>", "gauge", 13, 2, 1},
+    {"required tag nested", "<a><gauge/></a>", "gauge", 13, 1, 1},
+    {"unknown named entity", "<a>\n x &foo; y</a>", nullptr, 14, 2, 4},
+    {"named entity in capitals", "<a>&AMP;</a>", nullptr, 14, 1, 4},
+    {"bare ampersand", "<a>AT&T</a>", nullptr, 14, 1, 6},
+    {"reference without digits", "<a b='&#;'/>", nullptr, 14, 1, 7},
+    {"hex reference without digits", "<a>&#x;</a>", nullptr, 14, 1, 4},
+    {"reference without semicolon", "<a>&#65</a>", nullptr, 14, 1, 4},
+    {"reference to NUL", "<a>&#0;</a>", nullptr, 15, 1, 4},
+    {"reference beyond Unicode", "<a>&#x110000;</a>", nullptr, 15, 1, 4},
+    {"reference far beyond Unicode", "<a>&#99999999999999999999;</a>", nullptr, 15, 1, 4},
+    {"reference to a surrogate", "<a b=\"&#xD800;\"/>", nullptr, 15, 1, 7},
+};
+
+INSTANTIATE_TEST_SUITE_P(Codes, XmlParseError, testing::ValuesIn(kErrorCases));
+
+TEST(XmlParseErrorMode, SingleByteModeCannotHoldReferencesAbove255) {
+    dwtest::CharModeGuard mode(dw::CharMode::SingleByte);
+    dw::XmlResults results;
+    EXPECT_TRUE(dw::ParseString("<a>&#256;</a>", nullptr, &results).IsEmpty());
+    EXPECT_EQ(results.error, 15);
+    EXPECT_EQ(dw::ParseString("<a>&#255;</a>", nullptr, &results).GetText(0), "\xFF");
+    EXPECT_EQ(results.error, 0);
+}
+
+TEST(XmlParseErrorMode, ColumnsCountCharactersOfTheMode) {
+    // "é" in UTF-8 is two bytes but one character.
+    const std::string input = "<a>\xC3\xA9&x;</a>";
+    dw::XmlResults results;
+    {
+        dwtest::CharModeGuard mode(dw::CharMode::Utf8);
+        dw::ParseString(input, nullptr, &results);
+        EXPECT_EQ(results.error, 14);
+        EXPECT_EQ(results.column, 5);
+    }
+    {
+        dwtest::CharModeGuard mode(dw::CharMode::SingleByte);
+        dw::ParseString(input, nullptr, &results);
+        EXPECT_EQ(results.error, 14);
+        EXPECT_EQ(results.column, 6);
+    }
+}
+
+TEST(XmlParseErrorMode, ByteOrderMarkIsNotCounted) {
+    dwtest::CharModeGuard mode(dw::CharMode::Utf8);
+    dw::XmlResults results;
+    dw::ParseString("\xEF\xBB\xBF<a></b>", nullptr, &results);
+    EXPECT_EQ(results.error, 7);
+    EXPECT_EQ(results.column, 4);
+}
+
+TEST(XmlErrorText, FixedMessages) {
+    EXPECT_STREQ(dw::ErrorText(0), "No error");
+    EXPECT_STREQ(dw::ErrorText(1), "Warning: Unmatched end tag");
+    EXPECT_STREQ(dw::ErrorText(13), "Error: First Tag not found");
+    EXPECT_STREQ(dw::ErrorText(15), "Error: unable to convert between UNICODE and MultiByte chars");
+    EXPECT_STREQ(dw::ErrorText(17), "Error: cannot write into file");
+    EXPECT_STREQ(dw::ErrorText(21), "Error: Base64 decode output buffer is too small");
+    EXPECT_STREQ(dw::ErrorText(22), "Unknown");
+    EXPECT_STREQ(dw::ErrorText(-1), "Unknown");
+}
+
+}  // namespace
