@@ -1,0 +1,38 @@
+#pragma once
+// Copies an element's off-screen surface to a target painter, either opaquely or leaving
+// out every pixel of exactly one colour. For the transparent copy it keeps a masked ARGB
+// copy of the surface, rebuilt only when the surface (QImage::cacheKey) or the colour
+// changes, so that each copy is a single image draw.
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+
+#include "platform/Interaction.h"
+
+namespace dw {
+
+class SurfaceCopier {
+public:
+    // Copies the area (0, 0, target size) of surface to target. Parts of target that lie
+    // beyond the surface are painted black, as a copy from outside a bitmap gives.
+    void CopyOpaque(QPainter& painter, const QImage& surface, const QRect& target);
+
+    // Copies the area (0, 0, target size) of surface to target, leaving out the pixels whose
+    // red, green and blue equal those of key exactly (the surface's alpha is ignored).
+    // Parts of target beyond the surface are left untouched.
+    void CopyTransparent(QPainter& painter, const QImage& surface, const QRect& target, Colour key);
+
+    // Drops the cached copy (it is rebuilt on the next copy that needs it).
+    void Reset();
+
+private:
+    enum class CacheKind { None, Opaque, Masked };
+    const QImage& Prepare(const QImage& surface, CacheKind kind, Colour key);
+
+    QImage cache;
+    CacheKind cacheKind = CacheKind::None;
+    qint64 cacheSource = 0;
+    Colour cacheKey = 0;
+};
+
+}  // namespace dw
