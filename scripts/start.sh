@@ -5,8 +5,8 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DDW_TESTS=OFF
 cmake --build build/release
-if [ -x build/release/src/program/dialwright ]; then
-    exec build/release/src/program/dialwright "$@"
+if [ -x build/release/bin/dialwright ]; then
+    exec build/release/bin/dialwright "$@"
 else
-    exec build/release/tools/dwtool/dwtool "${@:-help}"
+    exec build/release/bin/dwtool "${@:-help}"
 fi
