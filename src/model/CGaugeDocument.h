@@ -1,0 +1,108 @@
+#pragma once
+// CGaugeDocument: the gauge as the main window holds it: the ordered element list, the
+// gauge-wide properties, the two server links, the file path and the modified flag, with
+// the commands that create, open, save, insert and exchange gauges through files and the
+// clipboard.
+//
+// The document knows no window. Questions go through IInteraction, the clipboard through
+// IClipboard, and everything that concerns the main window (title, placement, repaint,
+// menus, the run timer, the alias table, undo) through IGaugeHost.
+//
+// Saving never damages the previous file: the gauge is written to a temporary file beside
+// it that then replaces it. When writing fails the user is told and the gauge stays
+// modified. Loading is all or nothing: a file that can't be read completely changes nothing.
+#include <cstdint>
+#include <string>
+
+#include "files/GaugeProperties.h"
+#include "model/ElementFactory.h"
+#include "model/ElementList.h"
+#include "model/GaugeHost.h"
+#include "model/GaugeReader.h"
+#include "platform/Clipboard.h"
+#include "platform/Interaction.h"
+#include "platform/SettingsStore.h"
+
+namespace dw {
+
+class CGaugeDocument {
+public:
+    inline static const char* const kNewGaugeName = "New";
+
+    // settings may be null: the document then neither saves settings nor reads the alias
+    // file setting (New takes the default alias file).
+    CGaugeDocument(IInteraction& ui, IClipboard& clipboard, IGaugeHost& host,
+                   ISettingsStore* settings = nullptr,
+                   const ElementFactory& factory = ElementFactory::Instance(),
+                   GaugeLimits limits = {});
+    CGaugeDocument(const CGaugeDocument&) = delete;
+    CGaugeDocument& operator=(const CGaugeDocument&) = delete;
+
+    // ---- Members ------------------------------------------------------------------------
+    ElementList elements;  // drawing order: later elements on top
+    std::string gaugeName = kNewGaugeName;
+    std::string gaugePath;           // "" for a gauge never saved
+    std::int32_t fps = kDefaultFps;  // 1 to 40
+    Colour backColor = kDefaultBackColour;
+    bool runAtStart = false;
+    std::string aliasFile;
+    CustomColours customColors{};  // shared by every colour chooser
+    GaugeLink link1;
+    GaugeLink link2;
+    bool modified = false;
+    std::int32_t groupCounter = 0;  // last group number handed out
+
+    // "ZEKO Dialwright - <name>".
+    static std::string TitleFor(const std::string& name);
+
+    // ---- Commands -----------------------------------------------------------------------
+    // Each returns whether it went through (false when cancelled or refused).
+    bool NewGauge();
+    bool OpenGauge();
+    enum class SaveOutcome { Saved, Cancelled, Failed };
+    SaveOutcome SaveGauge();
+    SaveOutcome SaveGaugeAs();
+    bool InsertGauge();
+    void CopySelection();
+    void CutSelection();
+    bool PasteFragment();
+    bool ClipboardHasFragment() const;
+
+    // The save prompt: true to go on with the calling command, false when the user
+    // cancelled or the save that was asked for failed.
+    bool AskSaveChanges();
+
+    // Reads the file of gaugePath: replaces the gauge (insert false) or appends its
+    // elements as one new group (insert true). False, with the user told and the document
+    // unchanged, when the file can't be parsed, is too new or can't be read completely.
+    bool LoadGauge(bool insert);
+    // Writes the gauge to gaugePath; false (user told, modified kept) when writing fails.
+    bool WriteGauge();
+    // The gauge file document of the gauge as it is now (what WriteGauge writes), with the
+    // host's current window placement.
+    XmlNode FileDocument() const;
+
+    // Inserts a clipboard fragment or restores an undo snapshot (restoring: no offset, no
+    // group, no selection). A text that does not parse is ignored; a newer version is
+    // refused with a message.
+    bool InsertFragment(const std::string& text, bool restoringUndo);
+    // The undo snapshot of the current element list.
+    std::string SnapshotText() const;
+    // Replaces the element list by the snapshot's elements (the editor's Undo and Redo);
+    // the list is kept when the snapshot can't be read.
+    bool RestoreSnapshot(const std::string& text);
+
+private:
+    // The elements of a fragment or snapshot text, or nothing.
+    bool ReadFragment(const std::string& text, ElementsRead& read, int& elementCount);
+    void SaveSettings();
+    void ReportUnreadable(const std::string& path, const ElementsRead& read);
+
+    IInteraction& ui;
+    IClipboard& clipboard;
+    IGaugeHost& host;
+    ISettingsStore* settings;
+    GaugeReader reader;
+};
+
+}  // namespace dw

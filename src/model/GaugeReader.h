@@ -1,0 +1,53 @@
+#pragma once
+// GaugeReader: builds the elements of a gauge file, clipboard fragment or undo snapshot
+// from the "element" children of its root, in file order, through the element factory.
+// Elements of an unknown type are skipped. Reading is all or nothing: when an element
+// can't be built (its loading constructor fails, or the document asks for more elements or
+// larger surfaces than the limits allow), no element is kept.
+#include <cstdint>
+#include <string>
+
+#include "files/GaugeLimits.h"
+#include "files/XmlNode.h"
+#include "model/ElementFactory.h"
+#include "model/ElementList.h"
+
+namespace dw {
+
+class IElementOwner;
+
+struct ElementsRead {
+    enum class Status {
+        Ok,
+        ElementFailed,    // a loading constructor reported failure
+        ElementTooLarge,  // an element's rectangle is beyond the limits
+        TooMany,          // more "element" children than the limits allow
+        TooMuchSurface,   // the elements together need more pixels than the limits allow
+    };
+    Status status = Status::Ok;
+    ElementList elements;    // empty unless status is Ok
+    int skipped = 0;         // elements of unknown types
+    int failedPosition = 0;  // 1-based position among the "element" children, when failed
+    std::string failedType;  // the failed element's type word
+
+    bool Ok() const { return status == Status::Ok; }
+    // Why reading failed, in a sentence for the user ("" when it did not).
+    std::string Reason() const;
+};
+
+class GaugeReader {
+public:
+    explicit GaugeReader(const ElementFactory& factory = ElementFactory::Instance(),
+                         GaugeLimits limits = {});
+
+    // The elements of root's "element" children; new elements get owner as their window.
+    ElementsRead ReadElements(const XmlNode& root, IElementOwner* owner) const;
+
+    const GaugeLimits& Limits() const { return limits; }
+
+private:
+    const ElementFactory& factory;
+    GaugeLimits limits;
+};
+
+}  // namespace dw
