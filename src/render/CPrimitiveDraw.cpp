@@ -1,0 +1,69 @@
+// CPrimitive: rendering the shape, rotating and drawing it.
+#include "render/CPrimitive.h"
+#include "render/ShapeRenderer.h"
+
+namespace dw {
+
+void CPrimitive::CreateSurface() {
+    MakePenAndBrush();
+    surface.Reset(width, height);
+    Rotate(1.0, 0);
+    Rotate(0.0, 0);
+}
+
+void CPrimitive::MakePenAndBrush() {
+    borderPen = MakeBorderPen(borderWidth, borderColor);
+    fillBrush = MakeFillBrush(style, colorF);
+}
+
+void CPrimitive::Draw(QPainter& painter) {
+    // The opaque copy covers one pixel more in width and height.
+    DrawCommon(painter, surface.Current(), 1);
+}
+
+void CPrimitive::Rotate(double degrees, Colour fill) {
+    if (degrees == runRotation) return;
+    runRotation = degrees;
+    surface.ShowRotated(degrees + rotation, fill);
+    Invalidate();
+}
+
+void CPrimitive::Rebuild() {
+    if (!borderPen || !fillBrush) MakePenAndBrush();
+    surface.Reset(width, height);
+    RenderShape();
+    Rotate(1.0, 0);
+    Rotate(0.0, 0);
+}
+
+void CPrimitive::RenderShape() {
+    ShapeParams params;
+    params.subtype = subtype;
+    params.ang1 = ang1;
+    params.ang2 = ang2;
+    params.angPct = angPct;
+    params.colorF = colorF;
+    params.color = color;
+    // Colours and width come from the fields; the brush decides between hatch and solid (a
+    // script colour change gives a solid brush).
+    params.style = fillBrush && fillBrush->style() == Qt::SolidPattern ? -1 : style;
+    params.borderColor = borderColor;
+    params.borderWidth = borderWidth;
+    params.witharc = witharc;
+    params.startmark = startmark;
+    params.endmark = endmark;
+    dw::RenderShape(surface.Current(), params, width, height);
+    if (changeColour) surface.ReplaceColourOfCurrent(col1, col2);
+    Invalidate();
+}
+
+void CPrimitive::ReplaceSurfaceColour(Colour from, Colour to) {
+    surface.ReplaceColourOfCurrent(from, to);
+    Invalidate();
+}
+
+void CPrimitive::RenderContent() {
+    RenderShape();
+}
+
+}  // namespace dw

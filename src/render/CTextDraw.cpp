@@ -1,0 +1,93 @@
+// CText: rendering the text, rotating and drawing it.
+#include "render/CText.h"
+#include "render/ShapeRenderer.h"
+#include "render/TextRenderer.h"
+
+#include "model/ColourConvert.h"
+
+namespace dw {
+
+namespace {
+
+bool SameDescription(const FontDescription& a, const FontDescription& b) {
+    return a.face == b.face && a.height == b.height && a.width == b.width && a.weight == b.weight &&
+           a.style == b.style;
+}
+
+}  // namespace
+
+void CText::CreateSurface() {
+    borderPen = MakeBorderPen(borderWidth, borderColor);
+    SetFont(Description(), color, colorF);
+    surface.Reset(width, height);
+    RenderText(text);
+    Rotate(1.0, 0);
+    Rotate(0.0, 0);
+}
+
+FontDescription CText::Description() const {
+    FontDescription d;
+    d.face = face;
+    d.height = fontHeight;
+    d.width = fontWidth;
+    d.weight = weight;
+    d.style = fontStyle;
+    return d;
+}
+
+void CText::SetFont(const FontDescription& description, Colour textColour, Colour background) {
+    font = MakeFont(description);
+    fontMadeFrom = description;
+    fontMade = true;
+    color = textColour;
+    colorF = background;
+    fillBrush = QBrush(ToQColor(colorF));
+}
+
+void CText::Draw(QPainter& painter) {
+    DrawCommon(painter, surface.Current());
+}
+
+void CText::Rotate(double degrees, Colour fill) {
+    if (degrees == runRotation) return;
+    runRotation = degrees;
+    surface.ShowRotated(degrees + rotation, fill);
+    Invalidate();
+}
+
+void CText::Rebuild() {
+    surface.Reset(width, height);
+    RenderText(text);
+    Rotate(1.0, 0);
+    Rotate(0.0, 0);
+}
+
+void CText::RenderText(const std::string& s) {
+    const FontDescription description = Description();
+    if (!fontMade || !SameDescription(description, fontMadeFrom)) {
+        font = MakeFont(description);
+        fontMadeFrom = description;
+        fontMade = true;
+    }
+    TextParams params;
+    params.font = description;
+    params.position = position;
+    params.color = color;
+    params.colorF = colorF;
+    params.borderColor = borderColor;
+    params.borderWidth = borderWidth;
+    dw::RenderText(surface.Current(), params, font, s, width, height);
+    if (changeColour) surface.ReplaceColourOfCurrent(col1, col2);
+    Invalidate();
+}
+
+void CText::ReplaceSurfaceColour(Colour from, Colour to) {
+    surface.ReplaceColourOfCurrent(from, to);
+    Invalidate();
+}
+
+void CText::RenderContent() {
+    RenderText(text);
+}
+
+}  // namespace dw

@@ -1,0 +1,49 @@
+#pragma once
+// The off-screen drawing surface of a visual element: the unrotated source bitmap and the
+// bitmap currently shown, which is either the source itself or a rotated copy of it.
+//
+// Rendering (text, shapes) and colour changes act on the bitmap currently shown, as the
+// element's drawing surface does: right after Reset or SetSource that is the source, after
+// a rotation it is the rotated copy. Rotations always start again from the source, so
+// repeated rotations do not pile up resampling loss.
+#include <QImage>
+
+#include "platform/Interaction.h"
+
+namespace dw {
+
+// Largest width or height of an element bitmap; larger elements draw their first
+// kMaxSurfaceSide pixels in each direction.
+inline constexpr int kMaxSurfaceSide = 4096;
+
+class ElementSurface {
+public:
+    // Clamps a requested side to 0 .. kMaxSurfaceSide.
+    static int ClampSide(int side);
+
+    // A fresh black source of w x h pixels (clamped), shown at once.
+    void Reset(int w, int h);
+    // Makes image (converted to Format_RGB32) the source, shown at once.
+    void SetSource(QImage image);
+
+    const QImage& Source() const { return source; }
+    // The bitmap that Draw copies.
+    const QImage& Current() const { return showingSource ? source : display; }
+    // The same, for drawing on it.
+    QImage& Current() { return showingSource ? source : display; }
+    bool ShowingSource() const { return showingSource; }
+
+    // Shows the source turned by angleDegrees with the uncovered corners in fill.
+    void ShowRotated(double angleDegrees, Colour fill);
+
+    // Replaces from by to (each channel within 49) in the bitmap shown and in the source
+    // (the same bitmap unless rotated). Nothing happens without a bitmap.
+    void ReplaceColourOfCurrent(Colour from, Colour to);
+
+private:
+    QImage source;
+    QImage display;
+    bool showingSource = true;
+};
+
+}  // namespace dw

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "RenderTestSupport.h"
+#include "render/CGraph.h"
+#include "render/ImageRotation.h"
+
+namespace {
+
+using namespace rendertest;
+
+using ImageElementTest = FileFixture;
+
+TEST_F(ImageElementTest, LoadingSizesOrStretchesThePicture) {
+    dw::CGraph fresh(nullptr, {10, 10, 210, 210});
+    EXPECT_EQ(Count(fresh.surface.Current(), 0), 200 * 200);  // black before any file
+    Save("Dial.png");
+    dw::CGraph natural(nullptr, {5, 6, 5, 6});  // an empty rectangle takes the picture's size
+    natural.SetImageFile(dir.File("Dial.png"));
+    EXPECT_EQ(natural.file, "dial.png");
+    EXPECT_EQ(natural.GetRect(), (dw::Rect{5, 6, 9, 8}));
+    EXPECT_EQ(std::make_pair(natural.width, natural.height), std::make_pair(4, 2));
+    EXPECT_EQ(natural.surface.Current(), Sample());
+    // Stretched: each picture pixel covers 2 x 3 pixels, copied without blending.
+    dw::CGraph stretched(nullptr, {0, 0, 8, 6});
+    stretched.SetImageFile("dial.png");
+    EXPECT_EQ(stretched.surface.Current(), Sample().scaled(8, 6));
+    EXPECT_TRUE(user.messages.empty());
+}
+
+TEST_F(ImageElementTest, RejectedOrMissingFileKeepsThePicture) {
+    Save("dial.png");
+    dw::CGraph image(nullptr, {0, 0, 4, 2});
+    image.SetImageFile("dial.png");
+    image.SetImageFile(dir.File("dial.jpeg"));
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.messages[0].title, "Error");
+    EXPECT_EQ(user.messages[0].text, "The image you are loading is on an incompatible format.");
+    EXPECT_EQ(user.messages[0].icon, dw::Icon::Error);
+    EXPECT_EQ(image.file, "dial.png");
+    image.SetImageFile(dw::WorkingFolder() + "/Img/Gone.PNG");  // answered No
+    EXPECT_EQ(image.file, "img/gone.png");
+    EXPECT_EQ(user.messages.at(1).title, "File not fount");
+    EXPECT_EQ(image.surface.Current(), Sample());
+}
+
+TEST_F(ImageElementTest, PickedFileLoadsColourReplacedAndItsFolderMayBeRemembered) {
+    Save("pics/dial.png");
+    dw::CGraph image(nullptr, {0, 0, 4, 2});
+    EXPECT_FALSE(image.SetColourChange(0, 0) || image.changeColour);
+    EXPECT_TRUE(image.SetColourChange(kRed, kGreen) && image.changeColour);  // red becomes green
+    EXPECT_FALSE(image.SetColourChange(kRed, kGreen));
+    for (const dw::Answer remember : {dw::Answer::Yes, dw::Answer::No}) {
+        user.QueueAnswer(dw::Answer::Yes);
+        user.QueueFile(dw::WorkingFolder() + "/pics/dial.png");
+        user.QueueAnswer(remember);
+        image.SetImageFile("gone.png");
+    }
+    EXPECT_EQ(image.file, "pics/dial.png");
+    EXPECT_EQ(At(image.surface.Current(), 0, 0), kGreen);
+    EXPECT_EQ(At(image.surface.Current(), 2, 0), kBlue);
+    ASSERT_EQ(user.messages.size(), 4u);
+    EXPECT_EQ(user.messages[1].title + "|" + user.messages[1].text,
+              "New path for search|Would you like to add the path you have selected [pics] to the "
+              "list of paths used for search?");
+    EXPECT_EQ(settings.writes, (std::vector<std::string>{"Paths/Path_1", "Paths/Total"}));
+    EXPECT_EQ(settings.Raw("Paths", "Path_1"), "pics");
+    EXPECT_EQ(settings.Raw("Paths", "Total"), "1");
+    EXPECT_TRUE(image.SetColourChange(kGreen, kGreen));
+    EXPECT_FALSE(image.changeColour);
+    dw::InstallRenderServices({});  // without services no question is asked
+    image.SetImageFile("gone.png");
+    EXPECT_EQ(user.messages.size(), 4u);
+}
+
+TEST_F(ImageElementTest, RotationKeepsTheSizeAndAddsToTheDesignedOne) {
+    Save("white.png", Filled(100, 50, kWhite));
+    dw::CGraph image(nullptr, {0, 0, 100, 50});
+    image.SetImageFile("white.png");
+    image.Rotate(90.0, 0xFF00FF);
+    EXPECT_EQ(image.runRotation, 90.0);
+    EXPECT_EQ(image.surface.Current(), dw::RotateImage(Filled(100, 50, kWhite), 90.0, 0xFF00FF));
+    const qint64 key = image.surface.Current().cacheKey();
+    image.Rotate(90.0, 0);  // the same angle again does nothing, not even with another fill
+    EXPECT_EQ(image.surface.Current().cacheKey(), key);
+    Save("dial.png");
+    dw::CGraph turned(nullptr, {0, 0, 4, 4});
+    turned.rotation = 90.0;
+    turned.SetImageFile("dial.png");
+    EXPECT_EQ(turned.runRotation, 0.0);
+    EXPECT_EQ(turned.surface.Current(), dw::RotateImage(Sample().scaled(4, 4), 90.0, 0));
+}
+
+TEST_F(ImageElementTest, DrawLeavesOutExactlyTheTransparentColourAndHonoursShown) {
+    QImage picture(2, 1, QImage::Format_RGB32);
+    picture.setPixel(0, 0, qRgb(0, 0, 255));
+    picture.setPixel(1, 0, qRgb(0, 0, 254));
+    Save("key.png", picture);
+    dw::CGraph image(nullptr, {1, 1, 3, 2});
+    image.SetImageFile("key.png");
+    const auto row = [&] {
+        const QImage target = Drawn(image, 4, 3);
+        return std::vector<dw::Colour>{At(target, 1, 1), At(target, 2, 1), At(target, 3, 1)};
+    };
+    const std::vector<dw::Colour> opaque{kBlue, 0xFE0000, kMarker};  // no extra column
+    const std::vector<dw::Colour> none{kMarker, kMarker, kMarker};
+    image.transparent = true;
+    image.transparentColor = kBlue;
+    EXPECT_EQ(row(), (std::vector<dw::Colour>{kMarker, 0xFE0000, kMarker}));  // exactly blue
+    image.transparent = false;
+    EXPECT_EQ(row(), opaque);
+    // Hidden elements draw in the editor only; the global switch stops all in the player.
+    image.shown = false;
+    EXPECT_EQ(row(), opaque);
+    image.SetRunMode(nullptr, true);
+    EXPECT_EQ(row(), none);
+    image.shown = true;
+    EXPECT_EQ(row(), opaque);
+    dw::SetGlobalSwitch(false);
+    EXPECT_EQ(row(), none);
+    image.SetRunMode(nullptr, false);
+}
+
+TEST_F(ImageElementTest, RebuildReloadsAndColourChangesSurviveRotation) {
+    Save("dial.png", Filled(8, 8, kRed));
+    dw::CGraph image(nullptr, {0, 0, 8, 8});
+    image.SetImageFile("dial.png");
+    image.Rotate(30.0, 0);
+    image.ReplaceSurfaceColour(kRed, kGreen);  // a script colour change on the turned picture
+    EXPECT_EQ(Count(image.surface.Current(), kRed), 0);
+    image.Rotate(0.0, 0);
+    EXPECT_EQ(Count(image.surface.Current(), kGreen), 64);
+    Save("dial.png", Filled(1, 1, kBlue));
+    image.Rotate(45.0, 0);
+    image.SetWidth(6);  // reloads from disk at the new size, unturned
+    EXPECT_EQ(image.runRotation, 0.0);
+    EXPECT_EQ(image.surface.Current(), Filled(6, 8, kBlue));
+}
+
+}  // namespace

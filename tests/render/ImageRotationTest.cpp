@@ -1,0 +1,82 @@
+#include "render/ImageRotation.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "RenderTestSupport.h"
+#include "model/ColourConvert.h"
+
+namespace {
+
+using namespace rendertest;
+
+// A picture whose every pixel has its own colour, to follow pixels through a rotation.
+QImage Numbered(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) image.setPixel(x, y, qRgb(x, y, 7));
+    return image;
+}
+
+dw::Colour Source(int x, int y) {
+    return dw::FromQRgb(qRgb(x, y, 7));
+}
+
+TEST(RotationTransform, MatchesTheCornerFormula) {
+    // 90 degrees clockwise on a 100 x 50 picture: theta = -pi/2; the corners (0,0), (-50,0),
+    // (-50,100), (0,100) have their centre (-25, 50), which goes to (50, 25).
+    const dw::RotationTransform t = dw::MakeRotationTransform(100, 50, 90.0);
+    for (const auto& [value, wanted] : {std::pair{t.m11, 0.0},
+                                        {t.m12, 1.0},
+                                        {t.m21, -1.0},
+                                        {t.m22, 0.0},
+                                        {t.dx, 75.0},
+                                        {t.dy, -25.0}})
+        EXPECT_NEAR(value, wanted, 1e-9);
+    EXPECT_NEAR(dw::MakeRotationTransform(101, 101, 0.0).dx, -0.5, 1e-12);  // trunc(50.5) - 50.5
+}
+
+TEST(RotateImage, ZeroAndQuarterTurnsAreExactClockwisePermutations) {
+    for (int w : {1, 2, 7, 100, 101})
+        EXPECT_EQ(dw::RotateImage(Numbered(w, 9), 0.0, 1), Numbered(w, 9));
+    const QImage source = Numbered(101, 101);
+    const QImage cw = dw::RotateImage(source, 90.0, 0);
+    const QImage half = dw::RotateImage(source, 180.0, 0);
+    for (int y = 0; y < 101; ++y)
+        for (int x = 0; x < 101; ++x) {
+            ASSERT_EQ(At(cw, 100 - y, x), Source(x, y));  // top-left goes to top-right
+            ASSERT_EQ(At(half, 100 - x, 100 - y), Source(x, y));
+        }
+    EXPECT_EQ(At(dw::RotateImage(source, -90.0, 0), 0, 100), Source(0, 0));
+    EXPECT_EQ(dw::RotateImage(source, 360.0, 0), source);
+    EXPECT_TRUE(dw::RotateImage(QImage(), 10.0, 0).isNull());
+    EXPECT_EQ(Count(dw::RotateImage(Numbered(4, 4), std::nan(""), 0x010203), 0x010203), 16);
+}
+
+TEST(RotateImage, KeepsTheSizeCutsCornersAndFillsTheRest) {
+    // 100 x 50 turned by 90: the turned picture is 50 wide and 100 high about (50, 25).
+    QImage source(100, 50, QImage::Format_RGB32);
+    source.fill(Qt::white);
+    const QImage out = dw::RotateImage(source, 90.0, kGreen);
+    ASSERT_EQ(out.size(), QSize(100, 50));
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 100; ++x)
+            ASSERT_EQ(At(out, x, y), x >= 25 && x < 75 ? kWhite : kGreen) << x << "," << y;
+    // 45 degrees: a ray to the right turns down-right, near the diagonal.
+    QImage ray = Black(64, 64);
+    for (int x = 32; x < 64; ++x) ray.setPixel(x, 32, qRgb(255, 255, 255));
+    const QImage turned = dw::RotateImage(ray, 45.0, 0);
+    EXPECT_GE(CountLit(turned), 20);
+    EXPECT_EQ(CountLit(turned, 31, 31, 33, 33), CountLit(turned));
+    for (int y = 33; y < 64; ++y)
+        for (int x = 33; x < 64; ++x)
+            if (At(turned, x, y) != 0) EXPECT_LE(std::abs(x - y), 2) << x << "," << y;
+    ray.fill(Qt::white);
+    const QImage square = dw::RotateImage(ray, 45.0, kRed);
+    EXPECT_EQ(At(square, 0, 0), kRed);
+    EXPECT_EQ(At(square, 63, 63), kRed);
+    EXPECT_EQ(At(square, 32, 32), kWhite);
+}
+
+}  // namespace

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "RenderTestSupport.h"
+#include "render/CPrimitive.h"
+
+namespace {
+
+using namespace rendertest;
+
+// A 101 x 101 needle at 90 degrees from the centre (50, 51) to the rim (99, 51).
+struct Needle : dw::CPrimitive {
+    Needle() : dw::CPrimitive(nullptr, {0, 0, 101, 101}) {
+        SetSubtype("Radius");
+        ang1 = 0.0f;
+        ang2 = 1.0f;
+        angPct = 90.0f;
+    }
+    const QImage& Shown() const { return surface.Current(); }
+};
+
+TEST(ShapeElement, NewElementHasItsCreationValuesAndShowsBlack) {
+    dw::CPrimitive shape(nullptr, {0, 0, 30, 20});
+    EXPECT_EQ(shape.subtype, "FillRect");
+    EXPECT_EQ(std::make_tuple(shape.ang1, shape.ang2, shape.angPct),
+              std::make_tuple(0.f, 360.f, 50.f));
+    EXPECT_EQ(shape.style, -1);
+    EXPECT_EQ(shape.borderWidth, 1);
+    EXPECT_FALSE(shape.borderColorOnly);
+    EXPECT_EQ(CountLit(shape.surface.Current()), 0);
+    EXPECT_TRUE(shape.borderPen.has_value() && shape.fillBrush.has_value());
+}
+
+TEST(ShapeElement, RebuildStartsFromBlackWhileRenderShapeDrawsOver) {
+    Needle shape;
+    shape.Rebuild();
+    for (int x = 50; x <= 99; ++x) EXPECT_EQ(At(shape.Shown(), x, 51), kWhite);
+    EXPECT_EQ(CountLit(shape.Shown()), 50);
+    shape.angPct = 0.0f;
+    shape.borderColor = kRed;
+    shape.RenderShape();  // a script colour change: the old needle stays
+    EXPECT_EQ(At(shape.Shown(), 99, 51), kWhite);
+    EXPECT_EQ(At(shape.Shown(), 50, 2), kRed);
+    shape.Rebuild();  // a script angle change: no trace of the old needle
+    EXPECT_EQ(At(shape.Shown(), 99, 51), 0u);
+    EXPECT_EQ(At(shape.Shown(), 50, 2), kRed);
+}
+
+TEST(ShapeElement, OpaqueCopyCoversOnePixelMoreTransparentOnlyTheShape) {
+    dw::CPrimitive box(nullptr, {2, 2, 6, 5});
+    const QImage target = Drawn(box, 10, 10);
+    EXPECT_EQ(At(target, 5, 4), 0u);       // inside
+    EXPECT_EQ(At(target, 6, 5), 0u);       // one more right and below
+    EXPECT_EQ(At(target, 7, 5), kMarker);  // but no further
+    EXPECT_EQ(At(target, 6, 6), kMarker);
+    Needle shape;
+    shape.transparent = true;
+    shape.transparentColor = 0;
+    shape.Rebuild();
+    const QImage keyed = Drawn(shape, 101, 101);
+    EXPECT_EQ(At(keyed, 70, 51), kWhite);
+    EXPECT_EQ(At(keyed, 70, 40), kMarker);
+}
+
+TEST(ShapeElement, ColourReplacementFollowsEveryRender) {
+    dw::CPrimitive shape(nullptr, {0, 0, 10, 10});
+    shape.borderWidth = 0;
+    shape.colorF = kRed;
+    shape.SetColourChange(0x0000F0, kGreen);  // red within 49 becomes green
+    shape.Rebuild();
+    EXPECT_EQ(Count(shape.surface.Current(), kGreen), 100);
+}
+
+TEST(ShapeElement, LeavingRunModeRebuildsWithTheSavedParameters) {
+    Needle shape;
+    shape.Rebuild();
+    const QImage before = shape.Shown();
+    shape.SetRunMode(nullptr, true);
+    shape.angPct = 180.0f;
+    shape.Rebuild();
+    EXPECT_NE(shape.Shown(), before);
+    shape.SetRunMode(nullptr, false);
+    EXPECT_EQ(shape.Shown(), before);
+}
+
+// The script actions reach the kinds through CElement's virtual operations.
+TEST(ShapeElement, ScriptOperationsThroughTheBase) {
+    Needle shape;
+    shape.Rebuild();
+    dw::CElement& element = shape;
+    shape.borderColor = kGreen;
+    element.RenderContent();  // setbordercolor: drawn again in the new colour
+    EXPECT_EQ(At(shape.Shown(), 70, 51), kGreen);
+    element.ReplaceSurfaceColour(kGreen, kRed);  // changecolor
+    EXPECT_EQ(At(shape.Shown(), 70, 51), kRed);
+    element.Rotate(90.0, 0);  // rotate: the needle now points down
+    EXPECT_EQ(At(shape.Shown(), 70, 51), 0u);
+    EXPECT_GE(CountLit(shape.Shown(), 48, 52, 5, 49), 45);
+    shape.rotation = -90.0;  // the designed rotation adds: the needle points up
+    shape.Rebuild();
+    EXPECT_GE(CountLit(shape.Shown(), 49, 2, 4, 45), 45);
+    EXPECT_EQ(CountLit(shape.Shown()), CountLit(shape.Shown(), 49, 0, 4, 53));
+}
+
+}  // namespace

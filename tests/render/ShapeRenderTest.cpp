@@ -1,0 +1,161 @@
+#include "render/ShapeRenderer.h"
+
+#include <gtest/gtest.h>
+
+#include "RenderTestSupport.h"
+#include "render/EllipsePixels.h"
+
+namespace {
+
+using namespace rendertest;
+using dw::ShapeParams;
+
+struct Pixel {
+    QPoint at;
+    dw::Colour colour;
+};
+
+// A shape on a black image: the colours of some pixels, rectangles that stay black and the
+// range of the number of lit pixels.
+struct PixelCase {
+    const char* label;
+    int w, h;
+    ShapeParams params;
+    std::vector<Pixel> pixels;
+    std::vector<QRect> dark = {};
+    int litMin = 0, litMax = 1 << 30;
+};
+
+TEST(RenderShape, FixedGeometry) {
+    const ShapeParams tick{.startmark = -0.2f};  // scale ticks from 0.8 R to R
+    const ShapeParams fill{.colorF = kRed, .borderColor = kBlue, .borderWidth = 0};
+    // clang-format off
+    const PixelCase cases[] = {
+        // inset 1: cx 50, cy 51, R 49.
+        {"needle at 90", 101, 101, Params("Radius", 0, 1, 90),
+         {{{50, 51}, kWhite}, {{99, 51}, kWhite}, {{49, 51}, 0}, {{100, 51}, 0}}, {}, 50, 50},
+        // A wide, flat element: inset 1, cx 150, cy 21, R 19.
+        {"wide needle at 270", 300, 41, Params("Radius", 0, 1, 270),
+         {{{131, 21}, kWhite}, {{150, 21}, kWhite}, {{130, 21}, 0}}, {}, 20, 20},
+        {"scale of 4 at the quarters", 101, 101, Params("Scale", 0, 360, 4, tick),
+         {{{50, 2}, kWhite}, {{50, 11}, kWhite}, {{99, 51}, kWhite}, {{50, 100}, kWhite},
+          {{1, 51}, kWhite}, {{50, 51}, 0}}, {}, 40, 44},
+        {"scale of 1 mark", 101, 101, Params("Scale", 0, 90, 1, tick),
+         {{{50, 2}, kWhite}, {{99, 51}, 0}}},
+        {"scale without marks", 101, 101, Params("Scale", 0, 90, 0, tick), {}, {}, 0, 0},
+        // The arc lies on the circle inscribed in the box 1 .. 99.
+        {"scale with its arc", 101, 101, Params("Scale", 0, 360, 0, {.witharc = true}),
+         {{{50, 1}, kWhite}, {{99, 50}, kWhite}, {{1, 50}, kWhite}}},
+        {"arc at 0 %: one degree", 101, 101, Params("ArcTo", 0, 360, 0),
+         {{{50, 1}, kWhite}}, {}, 1, 2},
+        {"arc at 50 %: the right half", 101, 101, Params("ArcTo", 0, 360, 50),
+         {{{50, 1}, kWhite}, {{99, 50}, kWhite}, {{50, 99}, kWhite}}, {{0, 0, 50, 101}}},
+        {"arc through zero ends up", 101, 101, Params("ArcTo", 270, 90, 50),
+         {{{1, 50}, kWhite}, {{50, 1}, kWhite}}, {{51, 0, 50, 101}, {0, 52, 101, 49}}},
+        // The start mark from P(0, 24.5) to P(0, 49).
+        {"inward start mark", 101, 101, Params("ArcTo", 0, 360, 25, {.startmark = -0.5f}),
+         {{{50, 26}, kWhite}, {{50, 15}, kWhite}, {{50, 27}, 0}}},
+        {"arc from 90 to 180", 101, 101, Params("ArcFrom", 0, 180, 50),
+         {{{99, 50}, kWhite}, {{50, 99}, kWhite}}, {{0, 0, 101, 48}}},
+        {"pie of a quarter", 101, 101, Params("Pie", 0, 360, 25, {.colorF = kRed, .borderColor = kBlue}),
+         {{{70, 30}, kRed}, {{50, 1}, kBlue}, {{50, 30}, kBlue}}, {{0, 0, 49, 49}, {0, 53, 101, 48}}},
+        // Tip at P(0, 39); arms end at P(+-10, 49) = (50 +- 8.5, 51 - 48.3).
+        {"bug", 101, 101, Params("Bug", 10, 10, 0),
+         {{{50, 12}, kWhite}, {{50, 2}, 0}, {{50, 13}, 0}, {{58, 2}, kWhite}, {{41, 2}, kWhite}}},
+        {"fill without border", 10, 8, Params("FillRect", 0, 0, 0, fill),
+         {{{0, 0}, kRed}, {{9, 7}, kRed}}, {}, 80, 80},
+        // Rectangle (0, 0)-(9, 7), right and bottom excluded: outline on columns 0 and 8.
+        {"fill with border", 10, 8, Params("FillRect", 0, 0, 0, {.colorF = kRed, .borderColor = kBlue}),
+         {{{0, 0}, kBlue}, {{8, 6}, kBlue}, {{4, 3}, kRed}, {{9, 3}, 0}, {{4, 7}, 0}}},
+        {"subtypes are case-sensitive", 20, 20, Params("fillrect", 0, 0, 0), {}, {}, 0, 0},
+    };
+    // clang-format on
+    for (const PixelCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        const QImage image = Shape(c.params, c.w, c.h);
+        for (const Pixel& p : c.pixels)
+            EXPECT_EQ(At(image, p.at.x(), p.at.y()), p.colour) << p.at.x() << "," << p.at.y();
+        for (const QRect& r : c.dark)
+            EXPECT_EQ(CountLit(image, r.x(), r.y(), r.width(), r.height()), 0);
+        EXPECT_GE(CountLit(image), c.litMin);
+        EXPECT_LE(CountLit(image), c.litMax);
+    }
+    // The needle is the whole line from the centre to the rim.
+    const QImage needle = Shape(Params("Radius", 0, 1, 90), 101, 101);
+    for (int x = 50; x <= 99; ++x) EXPECT_EQ(At(needle, x, 51), kWhite) << x;
+    // 0 to 270 with 4 marks: the same four quarters as the full circle.
+    EXPECT_EQ(Shape(Params("Scale", 0, 270, 4, tick), 101, 101),
+              Shape(Params("Scale", 0, 360, 4, tick), 101, 101));
+    // The full arc is the whole ellipse.
+    EXPECT_EQ(CountLit(Shape(Params("ArcTo", 0, 360, 100), 101, 101)),
+              static_cast<int>(dw::EllipseRing({1, 1, 99, 99}).size()));
+}
+
+TEST(RenderShape, PercentSweepIsTruncatedToWholeDegrees) {
+    // 33.3 % of a full circle sweeps 119 degrees: the pixel at 119.5 degrees stays dark.
+    const dw::PixelBox box{1, 1, 399, 399};
+    const QImage image = Shape(Params("ArcTo", 0, 360, 33.3f), 401, 401);
+    int lastLit = -1;
+    for (const QPoint& p : dw::EllipseRing(box)) {
+        const double direction = dw::DirectionFromCentre(box, p);
+        if (direction < 180.0 && At(image, p.x(), p.y()) == kWhite)
+            lastLit = std::max(lastLit, static_cast<int>(direction * 10));
+    }
+    EXPECT_GE(lastLit, 1185);
+    EXPECT_LT(lastLit, 1195);
+}
+
+QImage Hatch(int style, int size, dw::Colour gaps = 0) {
+    return Shape(Params("FillRect", 0, 0, 0,
+                        {.colorF = kWhite, .color = gaps, .style = style, .borderWidth = 0}),
+                 size, size);
+}
+
+TEST(RenderShape, HatchPatterns) {
+    // Cross: two rows and two columns in each 8 x 8 cell, the gaps in the background colour.
+    const QImage cross = Hatch(4, 16, kRed);
+    EXPECT_EQ(Count(cross, kWhite), 2 * (16 + 16) - 4);
+    EXPECT_EQ(Count(cross, kRed), 256 - Count(cross, kWhite));
+    // 2: forward diagonal, down to the right; 3: backward diagonal, up to the right.
+    const QImage forward = Hatch(2, 8), backward = Hatch(3, 8);
+    EXPECT_EQ(Count(forward, kWhite), 8);
+    EXPECT_EQ(Count(backward, kWhite), 8);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) {
+            if (At(forward, x, y) == kWhite)
+                EXPECT_EQ(At(forward, (x + 1) % 8, (y + 1) % 8), kWhite);
+            if (At(backward, x, y) == kWhite)
+                EXPECT_EQ(At(backward, (x + 1) % 8, (y + 7) % 8), kWhite);
+        }
+    EXPECT_EQ(Count(Hatch(0, 8), kWhite), 8);
+    EXPECT_EQ(Count(Hatch(1, 8), kWhite), 8);
+    EXPECT_EQ(Count(Hatch(-1, 8), kWhite), 64);
+    EXPECT_EQ(Count(Hatch(6, 8), kWhite), 64);
+}
+
+TEST(RenderShape, DrawsOverWhatIsThereAndSurvivesHugeParameters) {
+    QImage image = Black(20, 20);
+    image.setPixel(0, 0, qRgb(1, 2, 3));
+    dw::RenderShape(image, Params("Radius", 0, 1, 90), 20, 20);
+    EXPECT_EQ(At(image, 0, 0), 0x030201u);
+    QImage tiny = Black(2, 2);
+    for (const char* kind : {"FillRect", "Pie", "ArcTo", "ArcFrom", "Radius", "Bug", "Scale"}) {
+        const ShapeParams p =
+            Params(kind, 1e30f, -1e30f, 1e30f, {.borderWidth = 100000, .startmark = 1e30f});
+        dw::RenderShape(tiny, p, 2, 2);
+        dw::RenderShape(tiny, p, -5, 1 << 30);
+    }
+    EXPECT_EQ(tiny.size(), QSize(2, 2));
+}
+
+TEST(StyleNames, MapToTheStoredNumbers) {
+    const std::pair<const char*, int> names[] = {
+        {"BDiagonal", 3},  {"Cross", 4},    {"DiagCross", 5}, {"FDiagonal", 2},
+        {"Horizontal", 0}, {"Vertical", 1}, {"Solid", -1},    {"Sideways", -1}};
+    for (const auto& [name, style] : names) EXPECT_EQ(dw::StyleFromName(name), style) << name;
+    EXPECT_TRUE(dw::IsBorderColourOnly("Scale"));
+    EXPECT_FALSE(dw::IsBorderColourOnly("Pie"));
+    EXPECT_FALSE(dw::IsBorderColourOnly("FillRect"));
+}
+
+}  // namespace

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+#include <QFontInfo>
+
+#include "RenderTestSupport.h"
+#include "render/CText.h"
+
+namespace {
+
+using namespace rendertest;
+
+TEST(TextElement, NewTextIsTheLcdNumberInWhiteOnBlack) {
+    dw::CText text(nullptr, {0, 0, 120, 30});
+    EXPECT_EQ(text.text, "123.45");
+    EXPECT_EQ(std::make_tuple(text.face, text.fontHeight, text.position, text.borderWidth),
+              std::make_tuple(std::string("DW_LCD"), -13, 0, 0));
+    EXPECT_TRUE(QFontInfo(text.font).family().startsWith(QStringLiteral("DSEG7")));
+    EXPECT_EQ(text.font.pixelSize(), 13);
+    // White ink in the top-left part, black elsewhere.
+    const QImage& shown = text.surface.Current();
+    EXPECT_GT(Count(shown, kWhite), 20);
+    EXPECT_EQ(CountLit(shown, 0, 20, 120, 10) + CountLit(shown, 100, 0, 20, 30), 0);
+}
+
+TEST(TextElement, RebuildUsesTheCurrentFieldsAndColourChanges) {
+    dw::CText text(nullptr, {0, 0, 60, 20});
+    text.colorF = kRed;
+    text.face = "DejaVu Sans";
+    text.Rebuild();
+    EXPECT_EQ(At(text.surface.Current(), 59, 19), kRed);
+    EXPECT_EQ(QFontInfo(text.font).family(), QStringLiteral("DejaVu Sans"));
+    text.SetColourChange(kRed, kGreen);  // the background becomes green
+    text.Rebuild();
+    EXPECT_EQ(At(text.surface.Current(), 59, 19), kGreen);
+    text.SetColourChange(0, 0);
+    text.colorF = 0;
+    text.transparent = true;
+    text.transparentColor = 0;
+    text.Rebuild();
+    const QImage target = Drawn(text, 60, 20);
+    EXPECT_EQ(At(target, 59, 19), kMarker);
+    EXPECT_GT(Count(target, kWhite), 10);
+}
+
+TEST(TextElement, LeavingRunModeBringsBackTheEditedText) {
+    dw::CText text(nullptr, {0, 0, 120, 30});
+    const QImage edited = text.surface.Current();
+    text.SetRunMode(nullptr, true);
+    text.text = "88";
+    text.RenderText(text.text);
+    EXPECT_NE(text.surface.Current(), edited);
+    text.SetRunMode(nullptr, false);
+    EXPECT_EQ(text.text, "123.45");
+    EXPECT_EQ(text.surface.Current(), edited);
+}
+
+// print and setcolor reach the text through CElement's virtual operations.
+TEST(TextElement, ScriptRenderingThroughTheBase) {
+    dw::CText text(nullptr, {0, 0, 120, 30}), expected(nullptr, {0, 0, 120, 30});
+    expected.RenderText("42");
+    dw::CElement& element = text;
+    text.text = "42";
+    element.RenderContent();
+    EXPECT_EQ(text.surface.Current(), expected.surface.Current());
+    text.color = kRed;
+    element.RenderContent();
+    EXPECT_GT(Count(text.surface.Current(), kRed), 10);
+    EXPECT_EQ(Count(text.surface.Current(), kWhite), 0);
+}
+
+}  // namespace

@@ -1,0 +1,101 @@
+#include "render/TextRenderer.h"
+
+#include <gtest/gtest.h>
+#include <QFontInfo>
+#include <QFontMetricsF>
+
+#include "RenderTestSupport.h"
+
+namespace {
+
+using namespace rendertest;
+
+// The bounding box of the pixels that are neither background nor border colour.
+QRect InkBox(const QImage& image, dw::Colour background, dw::Colour border = 0xFFFFFFFF) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (At(image, x, y) != background && At(image, x, y) != border)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+QImage Text(const std::string& s, int w, int h, dw::TextParams p = {}, int pixels = 12) {
+    p.font.face = "DejaVu Sans";
+    p.font.height = -pixels;
+    QImage image = Black(w, h);
+    dw::RenderText(image, p, s, w, h);
+    return image;
+}
+
+TEST(TextBox, BorderArithmetic) {
+    EXPECT_EQ(dw::TextBox(100, 40, 0), QRect(0, 0, 100, 40));
+    // Border 4: from (5, 4) to 7 from the right and 6 from the bottom (excluded).
+    EXPECT_EQ(dw::TextBox(100, 40, 4), QRect(QPoint(5, 4), QPoint(92, 33)));
+    EXPECT_EQ(dw::TextBox(100, 40, 1), QRect(3, 2, 93, 35));
+    EXPECT_TRUE(dw::TextBox(6, 4, 4).isEmpty());
+}
+
+TEST(TextFont, DescriptionBecomesTheFont) {
+    dw::FontDescription d{.face = "DejaVu Sans", .height = -20, .weight = 700, .style = 5};
+    const QFont font = dw::MakeFont(d);  // style 5: italic and underlined
+    EXPECT_EQ(font.pixelSize(), 20);
+    EXPECT_TRUE(font.italic() && font.underline() && !font.strikeOut());
+    EXPECT_EQ(font.weight(), QFont::Bold);
+    d.style = 2;
+    EXPECT_TRUE(dw::MakeFont(d).strikeOut());
+    d.width = 4;  // a width narrows the characters
+    EXPECT_LT(QFontMetricsF(dw::MakeFont(d)).averageCharWidth(),
+              QFontMetricsF(font).averageCharWidth());
+    d = {.face = "DejaVu Sans", .height = 30};  // a positive height is the cell
+    EXPECT_NEAR(QFontMetricsF(dw::MakeFont(d)).height(), 30.0, 1.5);
+    // The default face maps to the seven-segment font; names are cut at 31 characters.
+    EXPECT_TRUE(dw::MapFaceName("DW_LCD").startsWith(QStringLiteral("DSEG7")));
+    EXPECT_TRUE(QFontInfo(dw::MakeFont({})).family().startsWith(QStringLiteral("DSEG7")));
+    EXPECT_EQ(dw::MapFaceName("Arial"), QStringLiteral("Arial"));
+    EXPECT_EQ(dw::MapFaceName(std::string(40, 'x')).size(), 31);
+}
+
+TEST(RenderText, FillsTheBackgroundAndReplacesTheOldText) {
+    const QImage image = Text("88", 80, 30, {.color = kGreen, .colorF = kRed}, 24);
+    EXPECT_EQ(Count(image, 0), 0);
+    EXPECT_GT(Count(image, kGreen), 10);
+    EXPECT_EQ(At(image, 79, 29), kRed);
+    QImage over = Text("8888", 60, 20);
+    dw::TextParams p;
+    p.font = {.face = "DejaVu Sans", .height = -12};
+    dw::RenderText(over, p, "1", 60, 20);
+    EXPECT_EQ(over, Text("1", 60, 20));
+}
+
+TEST(RenderText, AlignmentLinesAndTabs) {
+    const auto ink = [](int position, const std::string& s) {
+        return InkBox(Text(s, 120, 60, {.position = position}), 0);
+    };
+    const QRect topLeft = ink(0, "AB"), centred = ink(5, "AB"), bottomRight = ink(10, "AB");
+    EXPECT_LT(topLeft.left(), 3);
+    EXPECT_LT(topLeft.top(), 6);
+    EXPECT_NEAR(centred.center().x(), 60, 2);
+    EXPECT_NEAR(centred.center().y(), 30, 3);
+    EXPECT_GT(bottomRight.right(), 116);
+    EXPECT_GT(bottomRight.bottom(), 50);
+    // Two lines are centred horizontally but start at the top.
+    const QRect twoLines = ink(5, "A\nB");
+    EXPECT_LT(twoLines.top(), 6);
+    EXPECT_NEAR(twoLines.center().x(), 60, 2);
+    EXPECT_GT(twoLines.height(), topLeft.height() + 5);
+    EXPECT_GT(ink(0, "A\tB").width(), ink(0, "A B").width());
+}
+
+TEST(RenderText, BorderBoxClipsTheText) {
+    const QImage image =
+        Text("WWWWWWWWWWWWWWW", 100, 40, {.borderColor = kRed, .borderWidth = 4}, 40);
+    // The border rectangle (2, 2)-(96, 36) outlined with a 4 pixel pen.
+    EXPECT_EQ(At(image, 2, 20), kRed);
+    EXPECT_EQ(At(image, 93, 20), kRed);
+    const QRect ink = InkBox(image, 0, kRed);
+    ASSERT_FALSE(ink.isEmpty());
+    EXPECT_TRUE(QRect(QPoint(5, 4), QPoint(92, 33)).contains(ink));
+}
+
+}  // namespace
