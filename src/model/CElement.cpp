@@ -200,4 +200,12 @@ void CElement::SetHeight(int h) {
     runRotation = 0.0;
 }
 
+bool CElement::SetColourChange(Colour from, Colour to) {
+    const bool changed = from != col1 || to != col2;
+    col1 = from;
+    col2 = to;
+    changeColour = from != to;
+    return changed;
+}
+
 }  // namespace dw

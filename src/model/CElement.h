@@ -27,9 +27,9 @@
 #include <QPainter>
 #include <QPen>
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <mutex>
-#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -211,6 +211,13 @@ public:
     Colour transparentColor = 0;
     // Shape name of the basic graph kind ("FillRect", "Pie", ...); empty for other kinds.
     std::string subtype;
+    // Colour replacement applied whenever the surface is rendered ("col1" becomes "col2");
+    // the audio kind only keeps the two colours for its file.
+    Colour col1 = 0;
+    Colour col2 = 0;
+    bool changeColour = false;  // col1 != col2
+    // Stores the colour replacement; true when either colour changed.
+    bool SetColourChange(Colour from, Colour to);
 
     // ---- Script engine state ---------------------------------------------------------------
     // The audio kind's value of its last run: a run whose variable still holds it does

@@ -46,12 +46,4 @@ XmlNode& CGraph::ToXml() {
     return xmlNode;
 }
 
-bool CGraph::SetColourChange(Colour from, Colour to) {
-    const bool changed = from != col1 || to != col2;
-    col1 = from;
-    col2 = to;
-    changeColour = from != to;
-    return changed;
-}
-
 }  // namespace dw

@@ -29,13 +29,6 @@ public:
     void Rotate(double degrees, Colour fill) override;
     void Rebuild() override;
 
-    // Stores the colour replacement; true when either colour changed.
-    bool SetColourChange(Colour from, Colour to);
-
-    Colour col1 = 0;            // colour to replace
-    Colour col2 = 0;            // replacement colour
-    bool changeColour = false;  // col1 != col2
-
     // Drawing state
     // Checks the extension, loads the picture and shows it at the designed rotation. A
     // name with another extension only shows "The image you are loading is on an

@@ -84,14 +84,6 @@ XmlNode& CPrimitive::ToXml() {
     return xmlNode;
 }
 
-bool CPrimitive::SetColourChange(Colour from, Colour to) {
-    const bool changed = from != col1 || to != col2;
-    col1 = from;
-    col2 = to;
-    changeColour = from != to;
-    return changed;
-}
-
 void CPrimitive::SetSubtype(const std::string& shape) {
     subtype = shape;
     borderColorOnly = IsBorderColourOnly(shape);

@@ -34,7 +34,6 @@ public:
     void Rotate(double degrees, Colour fill) override;
     void Rebuild() override;
 
-    bool SetColourChange(Colour from, Colour to);
     // Sets subtype and borderColorOnly (true for the shapes drawn with lines only).
     void SetSubtype(const std::string& shape);
 
@@ -42,10 +41,6 @@ public:
     bool witharc = false;     // a scale also draws its arc
     float startmark = 0.0f;
     float endmark = 0.0f;
-
-    Colour col1 = 0;
-    Colour col2 = 0;
-    bool changeColour = false;
 
     // Drawing state
     // Draws the shape of the current parameters over the bitmap shown (without clearing

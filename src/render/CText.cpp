@@ -83,12 +83,4 @@ XmlNode& CText::ToXml() {
     return xmlNode;
 }
 
-bool CText::SetColourChange(Colour from, Colour to) {
-    const bool changed = from != col1 || to != col2;
-    col1 = from;
-    col2 = to;
-    changeColour = from != to;
-    return changed;
-}
-
 }  // namespace dw

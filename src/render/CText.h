@@ -37,8 +37,6 @@ public:
     void Rotate(double degrees, Colour fill) override;
     void Rebuild() override;
 
-    bool SetColourChange(Colour from, Colour to);
-
     // Font description (the "fontdesc" child).
     std::string face = "DW_LCD";
     std::int32_t position = 0;      // horizontal 0 left, 1 centre, 2 right; + vertical 0, 4, 8
@@ -46,10 +44,6 @@ public:
     std::int32_t fontWidth = 0;     // average character width, 0 for the font's own
     std::int32_t fontHeight = -13;  // negative: character height in pixels
     std::int32_t weight = 400;
-
-    Colour col1 = 0;
-    Colour col2 = 0;
-    bool changeColour = false;
 
     // Drawing state
     // The font description of the fields.

@@ -30,10 +30,6 @@ public:
     void Draw(QPainter& painter) override;
     void Rebuild() override;
 
-    // Kept only to be written back: the audio kind draws no picture of its own to change.
-    Colour col1 = 0;
-    Colour col2 = 0;
-
     // Playback state, shared between the player's frame thread (play, stop) and its window
     // thread (completion notices).
     std::atomic<std::uint32_t> deviceId{0};  // sound opened by the last play; 0 when none
