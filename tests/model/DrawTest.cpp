@@ -1,4 +1,5 @@
-// The common drawing: the surface copy, visibility and the editor frame, checked by pixels.
+// The common drawing: the surface copy, visibility and the editor frame, checked by pixels;
+// the shared frame pens and the colour conversions.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -6,6 +7,7 @@
 
 #include "TestKinds.h"
 #include "model/ColourConvert.h"
+#include "model/FramePens.h"
 #include "model/GlobalSwitch.h"
 
 namespace {
@@ -18,22 +20,19 @@ constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kRed = 0xFFFF0000;   // 0x0000FF as 0x00BBGGRR
 constexpr QRgb kBlue = 0xFF0000C4;  // 0xC40000 as 0x00BBGGRR
 constexpr QRgb kGreen = 0xFF00FF00;
-
-QImage Canvas() {
-    QImage canvas(60, 50, QImage::Format_RGB32);
-    canvas.fill(kBackground);
-    return canvas;
-}
+constexpr QRgb kBlack = 0xFF000000;
 
 QImage Drawn(CElement& e) {
-    QImage canvas = Canvas();
+    QImage canvas(60, 50, QImage::Format_RGB32);
+    canvas.fill(kBackground);
     QPainter painter(&canvas);
     e.Draw(painter);
     painter.end();
     return canvas;
 }
 
-// Expects the two outermost rings of r in colour and the pixel just inside them not.
+// Expects the two outermost rings of r in colour (the sides down to the resize square) and
+// the pixels just inside and outside them not.
 void ExpectFrameBand(const QImage& img, const Rect& r, QRgb colour) {
     for (int x = r.left; x < r.right; ++x) {
         for (int y : {r.top, r.top + 1, r.bottom - 2, r.bottom - 1}) {
@@ -45,64 +44,41 @@ void ExpectFrameBand(const QImage& img, const Rect& r, QRgb colour) {
             EXPECT_EQ(img.pixel(x, y), colour) << x << "," << y;
         }
     }
-    EXPECT_NE(img.pixel(r.left + 2, r.top + 2), colour);
-    EXPECT_NE(img.pixel(r.left - 1, r.top), colour);
-    EXPECT_NE(img.pixel(r.right, r.top), colour);
-    EXPECT_NE(img.pixel(r.left, r.bottom), colour);
+    for (auto [x, y] : {std::pair{r.left + 2, r.top + 2},
+                        {r.left - 1, r.top},
+                        {r.right, r.top},
+                        {r.left, r.bottom}}) {
+        EXPECT_NE(img.pixel(x, y), colour) << x << "," << y;
+    }
 }
 
-TEST(DrawFrame, ASelectedElementShowsAWhiteBandInsideItsRectangle) {
-    TestElement first(nullptr), e(nullptr, {10, 5, 40, 35});
-    first.SetNext(&e);
-    first.Select(true);
-    e.Select(true);
-    ASSERT_FALSE(e.IsPrimary());
-    const QImage img = Drawn(e);
-    ExpectFrameBand(img, e.GetRect(), kWhite);
-    // Without primary there is no resize square: the surface shows there.
-    EXPECT_EQ(img.pixel(35, 30), kGreen);
+TEST(DrawFrame, RedForAGroupElseBlueForThePrimaryElseWhiteWithTheSquareOfThePrimary) {
+    for (auto [primary, group, frame] :
+         {std::tuple{false, 0, kWhite}, {true, 0, kBlue}, {true, 3, kRed}}) {
+        SCOPED_TRACE(frame);
+        TestElement first(nullptr), e(nullptr, {10, 5, 40, 35});
+        first.SetNext(&e);
+        if (!primary) first.Select(true);
+        e.Select(true);
+        e.SetGroup(group);
+        ASSERT_EQ(e.IsPrimary(), primary);
+        const QImage img = Drawn(e);
+        ExpectFrameBand(img, e.GetRect(), frame);
+        // The square (30, 25) to (39, 34), right and bottom excluded, keeps the blue brush;
+        // there is no diagonal (through (22, 17)) unless the element is locked.
+        // clang-format off
+        const std::tuple<int, int, bool> points[] = {
+            {30, 25, true}, {37, 32, true}, {29, 30, false}, {30, 24, false}, {22, 17, false}};
+        // clang-format on
+        for (auto [x, y, square] : points) {
+            EXPECT_EQ(img.pixel(x, y), square && primary ? kBlue : kGreen) << x << "," << y;
+        }
+        e.locked = true;
+        EXPECT_EQ(Drawn(e).pixel(22, 17), frame);
+    }
 }
 
-TEST(DrawFrame, ThePrimaryElementIsBlueWithAFilledResizeSquare) {
-    TestElement e(nullptr, {10, 5, 40, 35});
-    e.Select(true);
-    ASSERT_TRUE(e.IsPrimary());
-    const QImage img = Drawn(e);
-    ExpectFrameBand(img, e.GetRect(), kBlue);
-    // Square (30, 25) to (39, 34), right and bottom excluded.
-    EXPECT_EQ(img.pixel(30, 25), kBlue);
-    EXPECT_EQ(img.pixel(35, 30), kBlue);
-    EXPECT_EQ(img.pixel(37, 32), kBlue);
-    EXPECT_EQ(img.pixel(29, 30), kGreen);
-    EXPECT_EQ(img.pixel(30, 24), kGreen);
-}
-
-TEST(DrawFrame, AGroupedElementIsRedEvenWhenPrimary) {
-    TestElement e(nullptr, {10, 5, 40, 35});
-    e.Select(true);
-    e.SetGroup(3);
-    const QImage img = Drawn(e);
-    for (int x = 10; x < 40; ++x) EXPECT_EQ(img.pixel(x, 5), kRed) << x;
-    EXPECT_EQ(img.pixel(10, 20), kRed);
-    EXPECT_EQ(img.pixel(35, 30), kBlue);  // the primary square keeps the blue brush
-}
-
-TEST(DrawFrame, ALockedElementShowsTheDiagonal) {
-    TestElement e(nullptr, {10, 5, 40, 35});
-    e.Select(true);
-    e.SetGroup(1);
-    e.locked = true;
-    const QImage img = Drawn(e);
-    EXPECT_EQ(img.pixel(15, 10), kRed);
-    EXPECT_EQ(img.pixel(22, 17), kRed);
-    EXPECT_EQ(img.pixel(22, 27), kGreen);  // off the diagonal
-    TestElement unlocked(nullptr, {10, 5, 40, 35});
-    unlocked.Select(true);
-    unlocked.SetGroup(1);
-    EXPECT_EQ(Drawn(unlocked).pixel(22, 17), kGreen);
-}
-
-TEST(DrawFrame, NoFrameUnlessSelectedAndNoneInRunMode) {
+TEST(DrawFrame, OnlySelectedElementsOutsideRunModeAndOnlyVisibleOnesInRunMode) {
     TestElement e(nullptr, {10, 5, 40, 35});
     EXPECT_EQ(Drawn(e).pixel(10, 5), kGreen);
     e.Select(true);
@@ -110,104 +86,14 @@ TEST(DrawFrame, NoFrameUnlessSelectedAndNoneInRunMode) {
     EXPECT_EQ(Drawn(e).pixel(10, 5), kGreen);
     e.SetRunMode(nullptr, false);
     EXPECT_EQ(Drawn(e).pixel(10, 5), kBlue);
-}
-
-TEST(DrawFrame, TheBaseKindDrawsOnlyTheFrame) {
-    class Bare : public CElement {
-    public:
+    struct Bare : CElement {
         Bare() : CElement(nullptr, ElementKind::Audio) { rect = {10, 5, 40, 35}; }
     } bare;
-    QImage canvas = Canvas();
-    QPainter painter(&canvas);
-    bare.Draw(painter);
+    EXPECT_EQ(Drawn(bare).pixel(10, 5), kBackground);
     bare.Select(true);
-    bare.Draw(painter);
-    painter.end();
-    EXPECT_EQ(canvas.pixel(10, 5), kBlue);
-    EXPECT_EQ(canvas.pixel(20, 20), kBackground);
-}
-
-TEST(DrawSurface, AnOpaqueCopyFillsTheRectangle) {
-    TestElement e(nullptr, {10, 5, 40, 35});
-    const QImage img = Drawn(e);
-    EXPECT_EQ(img.pixel(10, 5), kGreen);
-    EXPECT_EQ(img.pixel(39, 34), kGreen);
-    EXPECT_EQ(img.pixel(40, 34), kBackground);
-    EXPECT_EQ(img.pixel(39, 35), kBackground);
-    EXPECT_EQ(img.pixel(9, 5), kBackground);
-}
-
-TEST(DrawSurface, TheExtraPixelOfTheBasicGraphCopyIsBlackBeyondTheSurface) {
-    TestElement e(nullptr, {10, 5, 40, 35}, ElementKind::Primitive);
-    e.opaqueExtra = 1;
-    const QImage img = Drawn(e);
-    EXPECT_EQ(img.pixel(39, 34), kGreen);
-    EXPECT_EQ(img.pixel(40, 20), 0xFF000000);
-    EXPECT_EQ(img.pixel(20, 35), 0xFF000000);
-    EXPECT_EQ(img.pixel(40, 35), 0xFF000000);
-    EXPECT_EQ(img.pixel(41, 20), kBackground);
-    // With a surface one pixel larger the extra pixels come from it.
-    e.surface = QImage(31, 31, QImage::Format_RGB32);
-    e.surface.fill(Qt::green);
-    EXPECT_EQ(Drawn(e).pixel(40, 35), kGreen);
-}
-
-TEST(DrawSurface, ATransparentCopyLeavesOutExactlyTheKeyColour) {
-    TestElement e(nullptr, {0, 0, 4, 1});
-    e.surface = QImage(4, 1, QImage::Format_RGB32);
-    e.surface.setPixel(0, 0, 0xFF102030);  // the key, as 0x00BBGGRR 0x302010
-    e.surface.setPixel(1, 0, 0xFF102031);  // one step away
-    e.surface.setPixel(2, 0, 0xFF000000);
-    e.surface.setPixel(3, 0, 0xFF102030);
-    e.transparent = true;
-    e.transparentColor = 0x302010;
-    QImage img = Drawn(e);
-    EXPECT_EQ(img.pixel(0, 0), kBackground);
-    EXPECT_EQ(img.pixel(1, 0), 0xFF102031);
-    EXPECT_EQ(img.pixel(2, 0), 0xFF000000);
-    EXPECT_EQ(img.pixel(3, 0), kBackground);
-    // A changed surface is drawn as it is now (the cached mask is not reused).
-    e.surface.setPixel(0, 0, 0xFF00FF00);
-    img = Drawn(e);
-    EXPECT_EQ(img.pixel(0, 0), kGreen);
-    EXPECT_EQ(img.pixel(3, 0), kBackground);
-    // So is a changed key colour.
-    e.transparentColor = 0x00FF00;
-    img = Drawn(e);
-    EXPECT_EQ(img.pixel(0, 0), kBackground);
-    EXPECT_EQ(img.pixel(3, 0), 0xFF102030);
-}
-
-TEST(DrawSurface, TheSurfacesAlphaIsIgnored) {
-    TestElement e(nullptr, {0, 0, 2, 1});
-    e.surface = QImage(2, 1, QImage::Format_ARGB32);
-    e.surface.setPixel(0, 0, 0x00FF0000);  // fully transparent red
-    e.surface.setPixel(1, 0, 0x800000FF);
-    QImage img = Drawn(e);
-    EXPECT_EQ(img.pixel(0, 0) & 0xFFFFFF, 0xFF0000u);
-    EXPECT_EQ(img.pixel(1, 0) & 0xFFFFFF, 0x0000FFu);
-    e.transparent = true;
-    e.transparentColor = 0x000000;
-    img = Drawn(e);
-    EXPECT_EQ(img.pixel(0, 0) & 0xFFFFFF, 0xFF0000u);
-}
-
-TEST(DrawSurface, AKindMayCopyWithAKeyOfItsOwn) {
-    // The audio kind copies its icon with black left out whatever its transparent flag.
-    TestElement e(nullptr, {0, 0, 2, 1}, ElementKind::Audio);
-    e.surface = QImage(2, 1, QImage::Format_RGB32);
-    e.surface.setPixel(0, 0, 0xFF000000);
-    e.surface.setPixel(1, 0, 0xFF123456);
-    QImage canvas = Canvas();
-    QPainter painter(&canvas);
-    e.CopySurface(painter, e.surface, true, 0);
-    painter.end();
-    EXPECT_EQ(canvas.pixel(0, 0), kBackground);
-    EXPECT_EQ(canvas.pixel(1, 0), 0xFF123456);
-}
-
-TEST(Visibility, RunModeNeedsTheGlobalSwitchAndShown) {
-    TestElement e(nullptr, {10, 5, 40, 35});
+    EXPECT_EQ(Drawn(bare).pixel(10, 5), kBlue);
+    EXPECT_EQ(Drawn(bare).pixel(20, 20), kBackground);
+    // In run mode an element shows only with the global switch and its own shown set.
     e.shown = false;
     EXPECT_EQ(Drawn(e).pixel(20, 20), kGreen);  // the editor ignores both
     e.SetRunMode(nullptr, true);
@@ -215,12 +101,86 @@ TEST(Visibility, RunModeNeedsTheGlobalSwitchAndShown) {
     e.shown = true;
     EXPECT_EQ(Drawn(e).pixel(20, 20), kGreen);
     SetGlobalSwitch(false);
-    EXPECT_FALSE(e.IsVisibleNow());
     EXPECT_EQ(Drawn(e).pixel(20, 20), kBackground);
     SetGlobalSwitch(true);
-    EXPECT_TRUE(IsGlobalSwitchOn());
-    EXPECT_EQ(Drawn(e).pixel(20, 20), kGreen);
-    e.SetRunMode(nullptr, false);
+}
+
+TEST(DrawSurface, AnOpaqueCopyFillsTheRectangleAndTheBasicGraphOnePixelMore) {
+    TestElement e(nullptr, {10, 5, 40, 35}, ElementKind::Primitive);
+    QImage img = Drawn(e);
+    EXPECT_EQ(img.pixel(10, 5), kGreen);
+    EXPECT_EQ(img.pixel(39, 34), kGreen);
+    for (auto [x, y] : {std::pair{40, 34}, {39, 35}, {9, 5}})
+        EXPECT_EQ(img.pixel(x, y), kBackground);
+    // The extra pixels are black beyond the surface, and the surface's own when it has them.
+    e.opaqueExtra = 1;
+    img = Drawn(e);
+    for (auto [x, y] : {std::pair{40, 20}, {20, 35}, {40, 35}}) EXPECT_EQ(img.pixel(x, y), kBlack);
+    EXPECT_EQ(img.pixel(41, 20), kBackground);
+    e.surface = QImage(31, 31, QImage::Format_RGB32);
+    e.surface.fill(Qt::green);
+    EXPECT_EQ(Drawn(e).pixel(40, 35), kGreen);
+}
+
+// An element whose surface is one row of these pixels, and the first row of a drawing.
+void SetStrip(TestElement& e, std::vector<QRgb> pixels, QImage::Format format) {
+    e.rect = {0, 0, static_cast<int>(pixels.size()), 1};
+    e.surface = QImage(e.rect.right, 1, format);
+    for (int x = 0; x < e.rect.right; ++x) e.surface.setPixel(x, 0, pixels[x]);
+}
+std::vector<QRgb> FirstRow(const QImage& img, int n, QRgb mask = 0xFFFFFFFF) {
+    std::vector<QRgb> row;
+    for (int x = 0; x < n; ++x) row.push_back(img.pixel(x, 0) & mask);
+    return row;
+}
+
+TEST(DrawSurface, ATransparentCopyLeavesOutExactlyTheCurrentKeyColourAndAlphaIsIgnored) {
+    TestElement e(nullptr);
+    // The key 0x302010 (as 0x00BBGGRR), one step away from it, black, the key again.
+    SetStrip(e, {0xFF102030, 0xFF102031, kBlack, 0xFF102030}, QImage::Format_RGB32);
+    e.transparent = true;
+    e.transparentColor = 0x302010;
+    EXPECT_EQ(FirstRow(Drawn(e), 4),
+              (std::vector<QRgb>{kBackground, 0xFF102031, kBlack, kBackground}));
+    // A changed surface or key is drawn as it is now (no stale cached mask).
+    e.surface.setPixel(0, 0, kGreen);
+    EXPECT_EQ(Drawn(e).pixel(0, 0), kGreen);
+    e.transparentColor = 0x00FF00;
+    EXPECT_EQ(FirstRow(Drawn(e), 4),
+              (std::vector<QRgb>{kBackground, 0xFF102031, kBlack, 0xFF102030}));
+    // A kind may copy with a key of its own (the audio icon leaves out black).
+    QImage img(4, 1, QImage::Format_RGB32);
+    img.fill(kBackground);
+    QPainter painter(&img);
+    e.CopySurface(painter, e.surface, true, 0);
+    painter.end();
+    EXPECT_EQ(FirstRow(img, 4), (std::vector<QRgb>{kGreen, 0xFF102031, kBackground, 0xFF102030}));
+    // The surface's alpha is ignored.
+    SetStrip(e, {0x00FF0000, 0x800000FF}, QImage::Format_ARGB32);  // transparent red, half blue
+    EXPECT_EQ(FirstRow(Drawn(e), 2, 0xFFFFFF), (std::vector<QRgb>{0xFF0000, 0x0000FF}));
+    e.transparent = true;
+    e.transparentColor = 0x000000;
+    EXPECT_EQ(FirstRow(Drawn(e), 2, 0xFFFFFF), (std::vector<QRgb>{0xFF0000, 0x0000FF}));
+}
+
+TEST(ColourConvert, RedIsTheLowByteAndHigherBitsAndAlphaAreDropped) {
+    EXPECT_EQ(ToQColor(0x0000FF), QColor(255, 0, 0));
+    EXPECT_EQ(FromQColor(QColor(1, 2, 3, 4)), 0x030201u);
+    EXPECT_EQ(ToQRgb(0xFF563412), 0xFF123456u);
+    EXPECT_EQ(FromQRgb(0x80123456), 0x563412u);
+    EXPECT_EQ(FromQRect(QRect(10, 20, 20, 5)), (Rect{10, 20, 30, 25}));
+}
+
+TEST(FramePens, TheDottedPenIsTheInverseOfTheBackground) {
+    FramePens pens(0x808080);
+    EXPECT_EQ(FromQColor(pens.DottedPen().color()), 0x000000u);
+    EXPECT_EQ(pens.DottedPen().width(), 1);
+    EXPECT_NE(pens.DottedPen().style(), Qt::SolidLine);
+    pens.SetBackground(0x000000);
+    EXPECT_EQ(FromQColor(pens.DottedPen().color()), 0xFFFFFFu);
+    pens.SetBackground(0x80FF00);
+    EXPECT_EQ(FromQColor(pens.DottedPen().color()), 0x0000FFu);
+    EXPECT_EQ(FromQColor(FramePens::Defaults().DottedPen().color()), 0x000000u);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
-// The element factory and writing a list through AppendXml.
+// Element identity (type words, display names, the primary link), the factory and
+// writing a list through AppendXml.
 #include <gtest/gtest.h>
 
-#include "HooksGuard.h"
+#include <algorithm>
+
 #include "TestKinds.h"
 #include "model/ElementFactory.h"
 #include "model/ElementList.h"
@@ -10,15 +12,13 @@ namespace {
 
 using namespace dw;
 using namespace dwtest;
+using Status = ElementFactory::LoadStatus;
 
-// A loading constructor in the manner of the kinds: reads name and size, fails on "bad".
+// A loading constructor in the manner of the kinds: reads name and width, fails on "bad".
 std::unique_ptr<CElement> LoadTestElement(const XmlNode& node, IElementOwner* owner) {
-    const int w = std::stoi("0" + node.Attribute("width"));
-    auto e = std::make_unique<TestElement>(owner, Rect{0, 0, w, 10}, ElementKind::Text);
+    auto e = std::make_unique<TestElement>(owner, Rect{0, 0, 30, 10}, ElementKind::Text);
     e->name = node.Attribute("name");
-    e->mainProgram = node.Attribute("program");
-    e->linkedServer = 5;  // the factory resets the link before parsing it
-    e->linkedOffset = 5;
+    e->linkedServer = e->linkedOffset = 5;  // the factory resets the link before parsing it
     e->loadedOk = e->name != "bad";
     return e;
 }
@@ -39,121 +39,107 @@ protected:
         XmlNode node = CreateTopNode("element", false);
         node.AddAttribute("type", type);
         node.AddAttribute("name", name);
-        node.AddAttribute("width", std::string("30"));
         return node;
     }
+    const ElementFactory& factory = ElementFactory::Instance();
 };
 
-TEST_F(Factory, CreatesANewElementOfARegisteredKind) {
-    RecordingOwner owner;
-    auto e = ElementFactory::Instance().Create("text", &owner, {10, 10, 110, 30});
-    ASSERT_NE(e, nullptr);
-    EXPECT_EQ(e->GetKind(), ElementKind::Text);
-    EXPECT_EQ(e->GetRect(), (Rect{10, 10, 110, 30}));
-    EXPECT_EQ(e->GetOwner(), &owner);
-    EXPECT_EQ(ElementFactory::Instance().Create("graph", &owner, {}), nullptr);
-    EXPECT_TRUE(ElementFactory::Instance().IsRegistered("text"));
-    EXPECT_FALSE(ElementFactory::Instance().IsRegistered("Text"));
-}
-
-TEST_F(Factory, LoadsByTheTypeAttributeAndReadsThePrimaryLink) {
-    std::vector<std::string> parsed;
+TEST_F(Factory, LoadsByTheTypeAttributeAndReadsThePrimaryLinkAfterAReset) {
+    std::vector<std::pair<int, int>> seen;
     HooksGuard hooks({.parseLink = [&](CElement& e) {
-        parsed.push_back(e.name);
-        EXPECT_EQ(e.linkedServer, 0);
-        EXPECT_EQ(e.linkedOffset, 0);
+        seen.emplace_back(e.linkedServer, e.linkedOffset);
         e.linkedServer = 1;
         e.linkedOffset = 3000;
     }});
-    XmlNode node = Node("text", "speed");
-    node.AddAttribute("program", std::string("link offset 3000 server 1\r\n"));
-    auto result = ElementFactory::Instance().Load(node, nullptr);
-    ASSERT_EQ(result.status, ElementFactory::LoadStatus::Loaded);
-    ASSERT_NE(result.element, nullptr);
-    EXPECT_EQ(result.element->name, "speed");
-    EXPECT_EQ(result.element->GetWidth(), 30);
-    EXPECT_EQ(result.element->GetLinkedServer(), 1);
-    EXPECT_EQ(result.element->GetLinkedOffset(), 3000);
-    EXPECT_EQ(parsed, std::vector<std::string>{"speed"});
-}
-
-TEST_F(Factory, WithoutAParseHookALoadedElementHasOffsetZero) {
-    HooksGuard none({});
-    auto result = ElementFactory::Instance().Load(Node("text", "x"), nullptr);
-    ASSERT_EQ(result.status, ElementFactory::LoadStatus::Loaded);
-    EXPECT_EQ(result.element->linkedServer, 0);
-    EXPECT_EQ(result.element->linkedOffset, 0);
-}
-
-TEST_F(Factory, UnknownTypesAreReportedForSkipping) {
-    for (const char* type : {"graph", "TEXT", "", "element"}) {
-        auto result = ElementFactory::Instance().Load(Node(type, "x"), nullptr);
-        EXPECT_EQ(result.status, ElementFactory::LoadStatus::UnknownType) << type;
-        EXPECT_EQ(result.element, nullptr);
-    }
-    auto result = ElementFactory::Instance().Load(XmlNode(), nullptr);
-    EXPECT_EQ(result.status, ElementFactory::LoadStatus::UnknownType);
-}
-
-TEST_F(Factory, AFailedLoadDestroysTheElement) {
-    int parses = 0;
-    HooksGuard hooks({.parseLink = [&](CElement&) { ++parses; }});
-    auto result = ElementFactory::Instance().Load(Node("text", "bad"), nullptr);
-    EXPECT_EQ(result.status, ElementFactory::LoadStatus::Failed);
+    auto result = factory.Load(Node("text", "speed"), nullptr);
+    ASSERT_EQ(result.status, Status::Loaded);
+    EXPECT_EQ(result.element->linkedOffset, 3000);
+    EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{0, 0}}));
+    // A failed load destroys the element before any parsing.
+    result = factory.Load(Node("text", "bad"), nullptr);
+    EXPECT_EQ(result.status, Status::Failed);
     EXPECT_EQ(result.element, nullptr);
-    EXPECT_EQ(parses, 0);
+    EXPECT_EQ(seen.size(), 1u);
+    // Without a parse hook the link stays at offset 0.
+    HooksGuard none({});
+    EXPECT_EQ(factory.Load(Node("text", "x"), nullptr).element->linkedOffset, 0);
 }
 
-TEST_F(Factory, RegisteringAgainReplacesTheKind) {
+TEST_F(Factory, UnknownTypesAreReportedForSkippingAndNotCreated) {
+    ASSERT_NE(factory.Create("text", nullptr, {}), nullptr);
+    EXPECT_EQ(factory.Create("graph", nullptr, {}), nullptr);
+    for (const char* type : {"graph", "TEXT", "Text", "", "element"}) {
+        EXPECT_EQ(factory.Load(Node(type, "x"), nullptr).status, Status::UnknownType) << type;
+    }
+    EXPECT_EQ(factory.Load(XmlNode(), nullptr).status, Status::UnknownType);
+    // Registering again replaces the kind, here with one that cannot load.
     ElementFactory::Instance().Register(
         "text", [](IElementOwner*, const Rect&) { return std::unique_ptr<CElement>(); }, nullptr);
-    EXPECT_EQ(ElementFactory::Instance().Create("text", nullptr, {}), nullptr);
-    EXPECT_EQ(ElementFactory::Instance().Load(Node("text", "x"), nullptr).status,
-              ElementFactory::LoadStatus::UnknownType);
-    const auto words = ElementFactory::Instance().TypeWords();
-    EXPECT_EQ(std::count(words.begin(), words.end(), "text"), 1);
+    EXPECT_EQ(factory.Create("text", nullptr, {}), nullptr);
+    EXPECT_EQ(factory.Load(Node("text", "x"), nullptr).status, Status::UnknownType);
+    EXPECT_EQ(std::ranges::count(factory.TypeWords(), "text"), 1);
 }
 
-TEST(AppendXml, TheHeadWritesTheWholeListInOrder) {
+TEST(AppendXml, TheHeadWritesTheWholeListInOrderAsCopiesOfTheNodes) {
     auto chain = MakeChain(3, nullptr);
     ElementList list{std::unique_ptr<CElement>(chain[0])};
+    for (int i = 0; i < 20000; ++i) list.Append(std::make_unique<TestElement>(nullptr));
     XmlNode root = CreateTopNode("gauge", false);
-    list.Head()->AppendXml(root, true);
-    ASSERT_EQ(root.ChildCount("element"), 3);
+    list.Head()->AppendXml(root, true);  // without deep recursion
+    ASSERT_EQ(root.ChildCount("element"), 20003);
     EXPECT_EQ(root.ChildAt(0).Attribute("name"), "e0");
     EXPECT_EQ(root.ChildAt(2).Attribute("name"), "e2");
-    // Children are copies: later changes of the element's node do not reach the document.
     chain[0]->xmlNode.AddAttribute("late", std::string("1"));
-    EXPECT_EQ(root.ChildAt(0).Attribute("late"), "");
-    // Without followers only the element itself.
+    EXPECT_EQ(root.ChildAt(0).Attribute("late"), "") << "children are copies";
     XmlNode fragment = CreateTopNode("gauge", false);
-    chain[1]->AppendXml(fragment, false);
+    chain[1]->AppendXml(fragment, false);  // without followers only the element itself
     ASSERT_EQ(fragment.ChildCount(), 1);
     EXPECT_EQ(fragment.ChildAt(0).Attribute("name"), "e1");
     EXPECT_EQ(chain[1]->toXmlCalls, 2);
-}
-
-TEST(AppendXml, ALongListIsWrittenWithoutDeepRecursion) {
-    ElementList list;
-    for (int i = 0; i < 20000; ++i) list.Append(std::make_unique<TestElement>(nullptr));
-    XmlNode root = CreateTopNode("gauge", false);
-    list.Head()->AppendXml(root, true);
-    EXPECT_EQ(root.ChildCount(), 20000);
-}
-
-TEST(AppendXml, TheBaseToXmlReturnsTheNodeUnchanged) {
-    class Bare : public CElement {
-    public:
+    // The base ToXml returns the node unchanged; a copy of it is appended.
+    struct Bare : CElement {
         Bare() : CElement(nullptr, ElementKind::Audio) {}
     } bare;
     bare.xmlNode = CreateTopNode("element", false);
     bare.xmlNode.AddAttribute("type", std::string("audio"));
     EXPECT_TRUE(bare.ToXml().SameNode(bare.xmlNode));
-    XmlNode root = CreateTopNode("gauge", false);
-    bare.AppendXml(root, true);
-    ASSERT_EQ(root.ChildCount(), 1);
-    EXPECT_FALSE(root.ChildAt(0).SameNode(bare.xmlNode));
-    EXPECT_EQ(root.ChildAt(0).Attribute("type"), "audio");
+    bare.AppendXml(fragment, true);
+    ASSERT_EQ(fragment.ChildCount(), 2);
+    EXPECT_FALSE(fragment.ChildAt(1).SameNode(bare.xmlNode));
+    EXPECT_EQ(fragment.ChildAt(1).Attribute("type"), "audio");
+}
+
+TEST(Identity, PrimaryLinkTypeWordsAndDisplayNames) {
+    TestElement e(nullptr);
+    EXPECT_EQ(e.linkedOffset, -1);
+    e.linkedServer = 2;
+    e.linkedOffset = 3000;
+    // The default "None" is not "none": the comparison is case-sensitive.
+    for (auto [program, server, offset] : {std::tuple{"None", 2, 3000},
+                                           {"none", 0, -1},
+                                           {"", 0, -1},
+                                           {"link offset 3000 server 2\r\n", 2, 3000}}) {
+        e.mainProgram = program;
+        EXPECT_EQ(e.GetLinkedServer(), server) << program;
+        EXPECT_EQ(e.GetLinkedOffset(), offset) << program;
+    }
+    EXPECT_EQ(TestElement(nullptr).GetMainProgram(), "None");
+    const std::tuple<ElementKind, const char*, const char*> kinds[] = {
+        {ElementKind::Image, "graph", "No name image"},
+        {ElementKind::Text, "text", "No name text"},
+        {ElementKind::Primitive, "primitive", "No name Scale"},
+        {ElementKind::Audio, "audio", "No name audio"},
+        {static_cast<ElementKind>(4), "", "Unknown type of element"}};
+    for (const auto& [kind, word, display] : kinds) {
+        TestElement element(nullptr, {}, kind);
+        element.subtype = "Scale";  // the shape name of the basic graph kind
+        EXPECT_EQ(element.GetDisplayName(), display);
+        EXPECT_EQ(TypeWordOf(kind), word);
+        EXPECT_EQ(KindOfTypeWord(word), *word != 0 ? std::optional(kind) : std::nullopt);
+        element.name = "Needle";
+        EXPECT_EQ(element.GetDisplayName(), "Needle");
+    }
+    EXPECT_EQ(KindOfTypeWord("Graph"), std::nullopt);  // exact words only
 }
 
 }  // namespace

@@ -1,31 +1,27 @@
 #pragma once
-// A small element kind and a recording owner window for the element model tests.
+// A small element kind, a recording owner window and a hook guard for the element model tests.
 #include <QImage>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "model/CElement.h"
+#include "model/ElementHooks.h"
 #include "model/ElementOwner.h"
-#include "model/FramePens.h"
 
 namespace dwtest {
 
-// Records every repaint request; offers a set of frame pens and a fixed screen origin.
+// Records every repaint request; has a fixed screen origin.
 class RecordingOwner : public dw::IElementOwner {
 public:
     explicit RecordingOwner(dw::Point origin = {100, 200}) : origin(origin) {}
     void InvalidateRect(const dw::Rect& area) override { invalidated.push_back(area); }
     dw::Point ClientOriginOnScreen() const override { return origin; }
-    const dw::FramePens* GetFramePens() const override { return withPens ? &pens : nullptr; }
 
     std::vector<dw::Rect> invalidated;
     dw::Point origin;
-    bool withPens = true;
-    dw::FramePens pens{0x808080};
 };
 
-// A kind with a one-colour surface that counts the calls of its virtual operations and
+// A kind with a one-colour (green) surface that counts its ToXml and Rebuild calls and
 // reports its destruction.
 class TestElement : public dw::CElement {
 public:
@@ -44,37 +40,27 @@ public:
 
     dw::XmlNode& ToXml() override {
         xmlNode = dw::CreateTopNode("element", false);
-        xmlNode.AddAttribute("type", std::string(dw::TypeWordOf(GetKind())));
         xmlNode.AddAttribute("name", name);
         ++toXmlCalls;
         return xmlNode;
     }
     void Draw(QPainter& painter) override { DrawCommon(painter, surface, opaqueExtra); }
-    void Rotate(double degrees, dw::Colour) override {
-        ++rotateCalls;
-        runRotation = degrees;
-    }
     void Rebuild() override {
         ++rebuildCalls;
         rebuildRect = rect;
     }
-
-    // Access to the protected drawing steps.
     using CElement::CopySurface;
-    using CElement::DrawFrame;
-    using CElement::IsVisibleNow;
 
     QImage surface;
     int opaqueExtra = 0;
     int toXmlCalls = 0;
-    int rotateCalls = 0;
     int rebuildCalls = 0;
     dw::Rect rebuildRect;
     int* destroyed;
 };
 
-// Builds a chain of n test elements owned by the returned head (deleteFollowers not set),
-// element i placed at (10 * i, 0).
+// Builds a chain of n test elements named e0.. (deleteFollowers not set), element i at
+// (10 * i, 0) sized 20 x 10.
 inline std::vector<TestElement*> MakeChain(int n, dw::IElementOwner* owner,
                                            int* destroyed = nullptr) {
     std::vector<TestElement*> chain;
@@ -88,24 +74,23 @@ inline std::vector<TestElement*> MakeChain(int n, dw::IElementOwner* owner,
     return chain;
 }
 
-// Names of the chain from first, in list order, joined by spaces.
-inline std::string Order(const dw::CElement* first) {
+// Names of the list e belongs to, from its first element, joined by spaces; " !" marks a
+// follower whose prev does not point back.
+inline std::string Order(const dw::CElement* e) {
     std::string out;
-    for (const dw::CElement* e = first; e != nullptr; e = e->GetNext()) {
-        if (!out.empty()) out += ' ';
-        out += e->name;
+    while (e != nullptr && e->GetPrev() != nullptr) e = e->GetPrev();
+    for (; e != nullptr; e = e->GetNext()) {
+        out += (out.empty() ? "" : " ") + e->name;
+        if (e->GetNext() != nullptr && e->GetNext()->GetPrev() != e) return out + " !";
     }
     return out;
 }
 
-// The same walking backwards from last.
-inline std::string ReverseOrder(const dw::CElement* last) {
-    std::string out;
-    for (const dw::CElement* e = last; e != nullptr; e = e->GetPrev()) {
-        if (!out.empty()) out += ' ';
-        out += e->name;
-    }
-    return out;
-}
+// Installs element hooks for one test and puts the previous set back afterwards.
+struct HooksGuard {
+    explicit HooksGuard(dw::ElementHooks hooks) { dw::InstallElementHooks(std::move(hooks)); }
+    ~HooksGuard() { dw::InstallElementHooks(previous); }
+    dw::ElementHooks previous = dw::CurrentElementHooks();
+};
 
 }  // namespace dwtest

@@ -1,3 +1,4 @@
+// File-dialog filter texts: parsing, matching names and the Qt name filters.
 #include "platform/FileFilter.h"
 
 #include <gmock/gmock.h>
@@ -17,74 +18,55 @@ const char kImageFilter[] =
     "Adobe Photoshop (*.psd)|*.psd|Portable Network Graphics (*.png)|*.png|"
     "All Files (*.*)|*.*||";
 
-TEST(ParseFileFilter, SplitsDescriptionsAndTrimmedPatterns) {
-    const auto filters = dw::ParseFileFilter(kGaugeFilter);
-    ASSERT_EQ(filters.size(), 2u);
-    EXPECT_EQ(filters[0].description, "ZEKO Gauges (*.dwl;*.xml)");
-    EXPECT_THAT(filters[0].patterns, ElementsAre("*.dwl", "*.xml"));
-    EXPECT_EQ(filters[1].description, "All (*.*)");
-    EXPECT_THAT(filters[1].patterns, ElementsAre("*.*"));
-}
-
-TEST(ParseFileFilter, LongListKeepsItsOrder) {
-    const auto filters = dw::ParseFileFilter(kImageFilter);
-    ASSERT_EQ(filters.size(), 10u);
-    EXPECT_EQ(filters[0].patterns.size(), 9u);
-    EXPECT_EQ(filters[0].patterns.back(), "*.png");
-    EXPECT_EQ(filters[8].description, "Portable Network Graphics (*.png)");
-    EXPECT_EQ(filters[9].description, "All Files (*.*)");
+TEST(ParseFileFilter, SplitsDescriptionsAndTrimmedPatternsInOrder) {
+    const auto gauge = dw::ParseFileFilter(kGaugeFilter);
+    ASSERT_EQ(gauge.size(), 2u);
+    EXPECT_EQ(gauge[0].description, "ZEKO Gauges (*.dwl;*.xml)");
+    EXPECT_THAT(gauge[0].patterns, ElementsAre("*.dwl", "*.xml"));
+    EXPECT_EQ(gauge[1].description, "All (*.*)");
+    EXPECT_THAT(gauge[1].patterns, ElementsAre("*.*"));
 }
 
 TEST(ParseFileFilter, MalformedTextIsToleratedAndBounded) {
-    EXPECT_TRUE(dw::ParseFileFilter("").empty());
-    EXPECT_TRUE(dw::ParseFileFilter("||").empty());
-    EXPECT_TRUE(dw::ParseFileFilter("|*.txt|").empty()) << "empty description ends the list";
-    // A description without its pattern field is dropped.
-    EXPECT_EQ(dw::ParseFileFilter("Text (*.txt)|*.txt|Orphan").size(), 1u);
-    // Nothing after the end mark counts.
-    EXPECT_EQ(dw::ParseFileFilter("A|*.a||B|*.b||").size(), 1u);
-    // No terminating "||" at all.
-    const auto open = dw::ParseFileFilter("Text files (*.txt)|*.txt");
-    ASSERT_EQ(open.size(), 1u);
-    EXPECT_THAT(open[0].patterns, ElementsAre("*.txt"));
-    // Blank patterns mean every file.
-    const auto blank = dw::ParseFileFilter("Any| ; ;|");
+    // An empty description ends the list, a description without patterns is dropped, nothing
+    // after the end mark counts, and the end mark may be missing.
+    // clang-format off
+    const std::pair<const char*, std::size_t> counts[] = {
+        {"", 0}, {"||", 0}, {"|*.txt|", 0}, {"Text (*.txt)|*.txt|Orphan", 1},
+        {"A|*.a||B|*.b||", 1}, {"Text files (*.txt)|*.txt", 1}};
+    // clang-format on
+    for (const auto& [text, count] : counts) EXPECT_EQ(dw::ParseFileFilter(text).size(), count);
+    EXPECT_THAT(dw::ParseFileFilter("Text files (*.txt)|*.txt")[0].patterns, ElementsAre("*.txt"));
+    const auto blank = dw::ParseFileFilter("Any| ; ;|");  // blank patterns mean every file
     ASSERT_EQ(blank.size(), 1u);
     EXPECT_THAT(blank[0].patterns, ElementsAre("*.*"));
 }
 
 TEST(MatchesFilePattern, WildcardsIgnoreCase) {
-    EXPECT_TRUE(dw::MatchesFilePattern("panel.dwl", "*.dwl"));
-    EXPECT_TRUE(dw::MatchesFilePattern("PANEL.DWL", "*.dwl"));
-    EXPECT_FALSE(dw::MatchesFilePattern("panel.dwlx", "*.dwl"));
-    EXPECT_FALSE(dw::MatchesFilePattern("panel.xml", "*.dwl"));
-    EXPECT_TRUE(dw::MatchesFilePattern("noext", "*.*"));
-    EXPECT_TRUE(dw::MatchesFilePattern("a.b.c", "*.c"));
-    EXPECT_TRUE(dw::MatchesFilePattern("ab1.txt", "ab?.txt"));
-    EXPECT_FALSE(dw::MatchesFilePattern("ab.txt", "ab?.txt"));
-    EXPECT_TRUE(dw::MatchesFilePattern("x", "*"));
-    EXPECT_TRUE(dw::MatchesFilePattern("", "*"));
-    EXPECT_FALSE(dw::MatchesFilePattern("", "?"));
-    EXPECT_TRUE(dw::MatchesFilePattern("aXbXc", "a*b*c"));
+    // clang-format off
+    const std::tuple<const char*, const char*, bool> rows[] = {
+        {"panel.dwl", "*.dwl", true},   {"PANEL.DWL", "*.dwl", true}, {"panel.dwlx", "*.dwl", false},
+        {"panel.xml", "*.dwl", false},  {"noext", "*.*", true},       {"a.b.c", "*.c", true},
+        {"ab1.txt", "ab?.txt", true},   {"ab.txt", "ab?.txt", false}, {"", "*", true},
+        {"", "?", false},               {"aXbXc", "a*b*c", true}};
+    // clang-format on
+    for (const auto& [name, pattern, matches] : rows) {
+        EXPECT_EQ(dw::MatchesFilePattern(name, pattern), matches) << name << " " << pattern;
+    }
 }
 
-TEST(QtNameFilters, ReplaceTheDescriptionsPatternListWithBlankSeparatedOnes) {
+TEST(QtNameFilters, PatternListsBecomeBlankSeparatedInTheDescription) {
     EXPECT_THAT(dw::qt::ToQtNameFilters(kGaugeFilter),
                 ElementsAre("ZEKO Gauges (*.dwl *.xml)", "All (*)"));
-}
-
-TEST(QtNameFilters, DescriptionsWithoutPatternsGetThem) {
-    const QStringList filters = dw::qt::ToQtNameFilters(kImageFilter);
-    ASSERT_EQ(filters.size(), 10);
-    EXPECT_EQ(filters[0].toStdString(),
-              "All Suported Formas (*.bmp *.dib *.wmf *.tif *.jpg *.tga *.gif *.psd *.png)");
-    EXPECT_EQ(filters[1].toStdString(), "Windows BMP (*.bmp *.dib)");
-    EXPECT_EQ(filters[9].toStdString(), "All Files (*)");
-}
-
-TEST(QtNameFilters, AliasFileFilter) {
     EXPECT_THAT(dw::qt::ToQtNameFilters("Text files (*.txt)|*.txt|All Files (*.*)|*.*||"),
                 ElementsAre("Text files (*.txt)", "All Files (*)"));
+    // Descriptions without a pattern list get one.
+    const QStringList image = dw::qt::ToQtNameFilters(kImageFilter);
+    ASSERT_EQ(image.size(), 10);
+    EXPECT_EQ(image[0].toStdString(),
+              "All Suported Formas (*.bmp *.dib *.wmf *.tif *.jpg *.tga *.gif *.psd *.png)");
+    EXPECT_EQ(image[1].toStdString(), "Windows BMP (*.bmp *.dib)");
+    EXPECT_EQ(image[9].toStdString(), "All Files (*)");
 }
 
 TEST(QtNameFilters, OddInputStaysParseable) {
