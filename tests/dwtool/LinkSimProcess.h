@@ -1,62 +1,117 @@
 #pragma once
-// A dwtool child process for the sim and monitor tests: started with its stdout and stderr
-// on one pipe (stdin from /dev/null), read while it runs, stopped with a signal. Every wait
-// has a time limit, and the destructor kills a process that is still running.
+// Helpers of the sim and monitor tests: a dwtool child process (stdout and stderr on one
+// pipe, stdin a pipe for commands) and a bare TCP client for looking at the sim's bytes.
+// Every wait has a time limit; a process still running at the end is killed.
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <chrono>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace linksim {
 
 using namespace std::chrono_literals;
+using Ms = std::chrono::milliseconds;
+using Clock = std::chrono::steady_clock;
+
+// Appends what `fd` delivers before `deadline`: 1 when it read something, 0 on time-out, -1
+// at the end of the stream.
+inline int ReadSome(int fd, std::string& into, Clock::time_point deadline) {
+    const auto left = std::chrono::duration_cast<Ms>(deadline - Clock::now()).count();
+    pollfd waiting{fd, POLLIN, 0};
+    char buffer[4096];
+    if (fd < 0) return -1;
+    if (poll(&waiting, 1, static_cast<int>(std::max<Ms::rep>(left, 0))) != 1) return 0;
+    const ssize_t got = read(fd, buffer, sizeof buffer);
+    if (got > 0) into.append(buffer, static_cast<std::size_t>(got));
+    return got > 0 ? 1 : -1;
+}
 
 class ToolProcess {
 public:
-    // Starts $DWTOOL with `args` in `folder`; Started() tells whether that worked. Its
-    // standard input is /dev/null, or a pipe for Type() when `withInput` is set.
-    ToolProcess(const std::vector<std::string>& args, const std::string& folder,
-                bool withInput = false);
-    ~ToolProcess();
-    ToolProcess(const ToolProcess&) = delete;
-    ToolProcess& operator=(const ToolProcess&) = delete;
-
-    bool Started() const { return pid_ > 0; }
+    // Starts $DWTOOL with `args` in `folder`.
+    ToolProcess(std::vector<std::string> args, const std::string& folder) {
+        int out[2], in[2];
+        if (!getenv("DWTOOL") || pipe2(out, O_CLOEXEC) != 0 || pipe2(in, O_CLOEXEC) != 0) return;
+        args.insert(args.begin(), getenv("DWTOOL"));
+        std::vector<char*> argv;
+        for (std::string& arg : args) argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        if ((pid_ = fork()) == 0) {
+            dup2(in[0], 0), dup2(out[1], 1), dup2(out[1], 2);
+            if (chdir(folder.c_str()) == 0) execv(argv[0], argv.data());
+            _exit(127);
+        }
+        close(out[1]);
+        close(in[0]);
+        output_ = out[0];
+        input_ = in[1];
+    }
+    ~ToolProcess() {
+        if (pid_ > 0 && exitCode_ < 0) kill(pid_, SIGKILL), waitpid(pid_, nullptr, 0);
+        close(output_), close(input_);
+    }
     // Reads output until it contains `text`; false on time-out or end of output.
-    bool WaitFor(const std::string& text, std::chrono::milliseconds timeout = 3000ms);
-    // The exit code once the process ended (reading the rest of its output), -1 on time-out.
-    int Wait(std::chrono::milliseconds timeout = 3000ms);
-    void Signal(int signal);
-    // Writes text to the process's standard input.
-    bool Type(const std::string& text);
-    // Everything read so far.
-    const std::string& Output() const { return output_; }
+    bool WaitFor(const std::string& text, Ms timeout = 3000ms) {
+        const auto deadline = Clock::now() + timeout;
+        while (out.find(text) == std::string::npos)
+            if (ReadSome(output_, out, deadline) <= 0) return false;
+        return true;
+    }
+    // The exit code once the process ended (with all its output read), -1 on time-out.
+    int Wait(Ms timeout = 3000ms) {
+        const auto deadline = Clock::now() + timeout;
+        for (int status; pid_ > 0 && exitCode_ < 0 && Clock::now() < deadline;)
+            if (ReadSome(output_, out, Clock::now() + 20ms) <= 0 &&
+                waitpid(pid_, &status, WNOHANG) == pid_)
+                exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        return exitCode_;
+    }
+    void Signal(int signal) { kill(pid_, signal); }
+    bool Type(const std::string& text) { return write(input_, text.data(), text.size()) > 0; }
+
+    std::string out;  // everything read so far
 
 private:
-    bool ReadSome(std::chrono::milliseconds timeout);
-
-    int pid_ = -1;
-    int pipe_ = -1;
-    int input_ = -1;
-    std::string output_;
-    int exitCode_ = -1;
+    pid_t pid_ = -1;
+    int output_ = -1, input_ = -1, exitCode_ = -1;
 };
 
-// The port in the sim's line "dwtool sim: listening on 127.0.0.1:PORT", or 0.
-int ListeningPort(const std::string& output);
-
-// A bare TCP client for looking at the sim's lines byte for byte.
+// A bare TCP client of a server on 127.0.0.1.
 class RawClient {
 public:
-    explicit RawClient(int port);
-    ~RawClient();
-    bool Connected() const { return fd_ >= 0; }
-    bool Send(const std::string& bytes);
-    // The lines received within `time` (each without its "\r\n"), and whether the server
+    explicit RawClient(int port) {
+        sockaddr_in address{AF_INET, htons(uint16_t(port)), {htonl(INADDR_LOOPBACK)}, {}};
+        if (connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+            close(std::exchange(fd_, -1));
+    }
+    ~RawClient() { close(fd_); }
+    bool Send(const std::string& bytes) {
+        return send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL) == ssize_t(bytes.size());
+    }
+    // The lines received within `time` (without "\r\n"), then "(closed)" when the server
     // closed the connection.
-    std::vector<std::string> LinesFor(std::chrono::milliseconds time, bool* closed = nullptr);
+    std::vector<std::string> LinesFor(Ms time) {
+        const auto deadline = Clock::now() + time;
+        int read = 1;
+        while (read >= 0 && Clock::now() < deadline) read = ReadSome(fd_, pending_, deadline);
+        std::vector<std::string> lines;
+        for (std::size_t end; (end = pending_.find("\r\n")) != std::string::npos;
+             pending_.erase(0, end + 2))
+            lines.push_back(pending_.substr(0, end));
+        if (read < 0) lines.push_back("(closed)");
+        return lines;
+    }
 
 private:
-    int fd_ = -1;
+    int fd_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     std::string pending_;
 };
 

@@ -1,146 +1,120 @@
-// A run's server links end to end: plug-in calls, alias resolution, opening both links and
-// the "RunTime" report of a link that cannot be reached.
-#include <gtest/gtest.h>
-
-#include <vector>
-
+// A run's server links end to end: the plug-in wrapper and alias resolution with the sample
+// module built beside the tests, opening both links, and the "RunTime" entries of a link
+// that cannot be reached.
 #include "LinkTestSupport.h"
-#include "LoopbackServer.h"
-#include "PlugInTestSupport.h"
+#include "link/AliasResolver.h"
 #include "link/ServerLinks.h"
 #include "support/MemorySettingsStore.h"
 
 namespace linktest {
 namespace {
 
-using dw::ServerLinks;
 using dw::ServerLinkSettings;
-
 const ServerLinkSettings kOff{"MORV", "0.0.0.0", 8092};
+const std::string kByAlias = "255.255.255.255", kPlugIn = DW_UZEKOPNP_PATH;
 
-class ServerLinksTest : public InTempFolder {
-protected:
-    ServerLinkSettings Direct(int port) { return {"FlightSimulator", "127.0.0.1", port}; }
-    bool Open(ServerLinks& links) {
-        return links.OpenLinks(&target_, store_, [this] { ++closeRequests_; });
+// Points the sample module at a server table and a trace file (one line per call).
+struct PlugInFiles {
+    PlugInFiles(const dwtest::TempDir& folder, const std::string& table) {
+        setenv("UZEKOPNP_TABLE", folder.Write("servers.txt", table).c_str(), 1);
+        setenv("UZEKOPNP_TRACE", folder.File("trace.txt").c_str(), 1);
     }
-    int RunTime(const char* key) { return store_.ReadInt("RunTime", key, -1); }
-
-    LoopbackServer server_;
-    RecordingTarget target_;
-    dwtest::MemorySettingsStore store_;
-    int closeRequests_ = 0;
+    ~PlugInFiles() { unsetenv("UZEKOPNP_TABLE"), unsetenv("UZEKOPNP_TRACE"); }
 };
 
-TEST_F(ServerLinksTest, ReachableLinkOneAndLinkTwoOffStartTheRun) {
-    ServerLinks links(Direct(server_.Port()), kOff);
-    const std::vector<dw::LinkedVariable> linked = {{1, 12}, {2, 40}, {1, 345}, {1, 12}};
-    EXPECT_EQ(links.CollectVariables(linked).size(), 3u);
-    EXPECT_TRUE(Open(links));
+using ServerLinks = LinkTest;
+
+TEST_F(ServerLinks, LinksThatCannotBeReachedWriteTheirCodeAndAskToClose) {
+    const int unused = LoopbackServer().Port();
+    const ServerLinkSettings down{"FlightSimulator", "127.0.0.1", unused};
+    const struct {
+        ServerLinkSettings link1, link2;
+        int lastError, closes;
+    } rows[] = {
+        {{"FlightSimulator", "127.0.0.1", server_.Port()}, kOff, -1, 0},  // the run starts
+        {down, kOff, 9001, 1},
+        {down, {"MORV", "127.0.0.1", unused}, 9002, 2},  // link 1 failing does not stop link 2
+        {{"FlightSimulator", kByAlias, 8090}, kOff, 9001, 1},  // alias without the module
+    };
+    PlugInFiles files(folder_, "FlightSimulator 127.0.0.1 1\n");
+    for (const auto& row : rows) {
+        dw::ServerLinks links(row.link1, row.link2);
+        links.LoadPlugIn(folder_.File("missing.mod"));
+        links.PlugInStart(nullptr, "g");
+        links.ResolveAliases([](int) { FAIL() << "no module, no waiting"; });
+        EXPECT_EQ(links.Link(1), row.link1);
+        links.CollectVariables({});
+        dwtest::MemorySettingsStore store;
+        int closes = 0;
+        EXPECT_EQ(links.OpenLinks(&target_, store, [&] { ++closes; }), row.closes == 0);
+        links.PlugInStop();
+        EXPECT_EQ(closes, row.closes);
+        EXPECT_EQ(store.writes.size(), 3u * row.closes);
+        EXPECT_EQ(store.ReadInt("RunTime", "LastError", -1), row.lastError);
+        EXPECT_EQ(store.ReadInt("RunTime", "LastLine", 0) + store.ReadInt("RunTime", "Element", 0),
+                  0);
+    }
+    EXPECT_EQ(dwtest::ReadFile(folder_.File("trace.txt")), "");  // no module, no calls
+}
+
+TEST_F(ServerLinks, PlugInResolvesAliasesAndIsStartedAndStoppedForBothLinks) {
+    const int unused = LoopbackServer().Port();
+    const std::string port = std::to_string(server_.Port()), down = std::to_string(unused);
+    dw::ServerLinks links({"FlightSimulator", kByAlias, 8090}, {"MORV", kByAlias, 1});
+    links.LoadPlugIn(kPlugIn);
+    links.PlugIn(1).Stop();  // forget the module's earlier counts
+    PlugInFiles files(folder_, "# servers\n\nFlightSimulator 127.0.0.1 " + port +
+                                   "\nMORV 127.0.0.1 " + down + " after 2\n");
+    links.PlugInStart(nullptr, "Cessna panel");
+    std::vector<int> waits;
+    links.ResolveAliases([&](int ms) { waits.push_back(ms); });
+    EXPECT_EQ(waits, (std::vector<int>{1000, 1000}));
+    EXPECT_EQ(links.Link(1), (ServerLinkSettings{"FlightSimulator", "127.0.0.1", server_.Port()}));
+    EXPECT_EQ(links.Link(2), (ServerLinkSettings{"MORV", "127.0.0.1", unused}));
+    links.CollectVariables(std::vector<dw::LinkedVariable>{{1, 7}, {2, 7}, {1, 7}, {1, 9}});
+    dwtest::MemorySettingsStore store;
+    EXPECT_FALSE(links.OpenLinks(&target_, store, [] {}));  // link 2 found, but not answering
+    EXPECT_EQ(store.ReadInt("RunTime", "LastError", -1), 9002);
     ASSERT_TRUE(server_.Accept());
-    EXPECT_EQ(server_.ReadLine(), "Arn.Inicio:12:345:");
-    EXPECT_TRUE(links.Client(1).IsConnected());
-    EXPECT_FALSE(links.Client(2).IsConnected());
-    EXPECT_EQ(closeRequests_, 0);
-    EXPECT_TRUE(store_.writes.empty());
-    ASSERT_TRUE(server_.Send("Arn.Resp:345=-9:\r\n"));
-    EXPECT_TRUE(WaitUntil([&] { return dw::LoadCell(links.Values(1)[345]) == -9; }));
+    EXPECT_EQ(server_.ReadLine(), "Arn.Inicio:7:9:");
     // Notifications are off; only the farewell's close request reaches the window.
-    ASSERT_TRUE(server_.Send("Arn.Fin:\r\n"));
-    EXPECT_TRUE(WaitUntil([&] { return target_.Closes() == 1; }));
-    EXPECT_TRUE(target_.Codes().empty());
+    ASSERT_TRUE(server_.Send("Arn.Resp:9=-9:\r\nArn.Fin:\r\n"));
+    EXPECT_TRUE(WaitUntil([&] { return !target_.Codes().empty(); }));
+    EXPECT_EQ(target_.Codes(), std::vector<int>{RecordingTarget::kClose});
+    EXPECT_EQ(dw::LoadCell(links.Values(1)[9]), -9);
     links.CloseLinks();
     EXPECT_EQ(server_.ReadLine(), "Arn.Fin:");
-}
-
-TEST_F(ServerLinksTest, UnreachableLinkWritesItsCodeAndAsksToClose) {
-    ServerLinks links(Direct(UnusedPort()), kOff);
-    links.CollectVariables({});
-    EXPECT_FALSE(Open(links));
-    EXPECT_EQ(RunTime("LastError"), 9001);
-    EXPECT_EQ(RunTime("LastLine"), 0);
-    EXPECT_EQ(RunTime("Element"), 0);
-    EXPECT_EQ(store_.writes, (std::vector<std::string>{"RunTime/LastError", "RunTime/LastLine",
-                                                       "RunTime/Element"}));
-    EXPECT_EQ(closeRequests_, 1);
-}
-
-TEST_F(ServerLinksTest, BothLinksFailingLeaveTheCodeOfLinkTwo) {
-    ServerLinks links(Direct(UnusedPort()), {"MORV", "127.0.0.1", UnusedPort()});
-    links.CollectVariables({});
-    EXPECT_FALSE(Open(links));
-    EXPECT_EQ(RunTime("LastError"), 9002);
-    EXPECT_EQ(closeRequests_, 2);
-}
-
-TEST_F(ServerLinksTest, AliasLinkWithoutModuleFailsWithoutResolving) {
-    ServerLinks links({"FlightSimulator", "255.255.255.255", 8090}, kOff);
-    links.LoadPlugIn(folder_.File("no-such.mod"));
-    links.CollectVariables({});
-    links.ResolveAliases([](int) { FAIL() << "no module, no waiting"; });
-    EXPECT_EQ(links.Link(1).ip, "255.255.255.255");
-    EXPECT_FALSE(Open(links));
-    EXPECT_EQ(RunTime("LastError"), 9001);
-}
-
-TEST_F(ServerLinksTest, AliasIsResolvedThroughThePlugInAndConnected) {
-    PlugInFiles files(folder_,
-                      "FlightSimulator 127.0.0.1 " + std::to_string(server_.Port()) + "\n");
-    const ServerLinkSettings editorLink{"FlightSimulator", "255.255.255.255", 8090};
-    ServerLinks links(editorLink, kOff);
-    links.LoadPlugIn(PlugInPath());
-    ASSERT_TRUE(links.PlugIn(1).IsLoaded());
-    ASSERT_TRUE(links.PlugIn(2).IsLoaded());
-    links.PlugIn(1).Stop();
-    links.CollectVariables(std::vector<dw::LinkedVariable>{{1, 7}});
-    links.ResolveAliases([](int) {});
-    EXPECT_EQ(links.Link(1).ip, "127.0.0.1");
-    EXPECT_EQ(links.Link(1).port, server_.Port());
-    EXPECT_EQ(links.Link(2), kOff);
-    EXPECT_TRUE(Open(links));
-    ASSERT_TRUE(server_.Accept());
-    EXPECT_EQ(server_.ReadLine(), "Arn.Inicio:7:");
-}
-
-TEST_F(ServerLinksTest, PlugInIsStartedForBothLinksAndStoppedTwice) {
-    PlugInFiles files(folder_, "");
-    ServerLinks links(kOff, kOff);
-    links.LoadPlugIn(PlugInPath());
-    links.PlugInStart(nullptr, "Cessna panel");
     links.PlugInStop();
-    EXPECT_EQ(files.Trace(),
-              (std::vector<std::string>{"Start DW/1 2.0 Cessna panel 0 nowindow",
-                                        "SetStatus Connected and running",
-                                        "Start DW/2 2.0 Cessna panel 0 nowindow",
-                                        "SetStatus Connected and running", "Stop", "Stop"}));
+    const std::string start = " 2.0 Cessna panel 0 nowindow\nSetStatus Connected and running\n",
+                      morv = "Count ANY ANY MORV -1 -> ", found = "1 -> 127.0.0.1 ";
+    EXPECT_EQ(
+        dwtest::ReadFile(folder_.File("trace.txt")),
+        "Start DW/1" + start + "Start DW/2" + start + "Count ANY ANY FlightSimulator -1 -> 1\n" +
+            "GetIpAndPortOf ANY ANY FlightSimulator " + found + port + "\n" + morv + "0\n" + morv +
+            "0\n" + morv + "1\nGetIpAndPortOf ANY ANY MORV " + found + down + "\nStop\nStop\n");
 }
 
-TEST_F(ServerLinksTest, NoPlugInCallsWithoutTheModule) {
-    PlugInFiles files(folder_, "");
-    ServerLinks links(kOff, kOff);
-    links.LoadPlugIn(folder_.File("missing.mod"));
-    links.PlugInStart(nullptr, "g");
-    links.PlugInStop();
-    EXPECT_TRUE(files.Trace().empty());
-}
-
-TEST_F(ServerLinksTest, ClearValuesZeroesBothTables) {
-    ServerLinks links(kOff, kOff);
-    links.Values(1)[3] = 4;
-    links.Values(2)[1195] = 5;
-    links.ClearValues();
-    EXPECT_EQ(dw::LoadCell(links.Values(1)[3]), 0);
-    EXPECT_EQ(dw::LoadCell(links.Values(2)[1195]), 0);
-}
-
-TEST_F(ServerLinksTest, DestroyingTheLinksSaysFarewell) {
-    {
-        ServerLinks links(Direct(server_.Port()), kOff);
-        links.CollectVariables({});
-        ASSERT_TRUE(Open(links));
-        ASSERT_TRUE(server_.Accept());
-    }
-    EXPECT_EQ(server_.ReadLine(), "Arn.Fin:");
+TEST_F(ServerLinks, PlugInWrapperTreatsAModuleWithoutStartOrStopAsAbsent) {
+    dw::CUZekoPnp pnp;
+    EXPECT_FALSE(pnp.Load(folder_.File("uzekopnp.mod")));  // missing
+    std::string address = "keep";
+    int port = 5;
+    EXPECT_EQ(pnp.Count("X") + pnp.Stop() + pnp.GetIpAndPortOf("X", address, port), 0);
+    EXPECT_EQ(port, -1);
+    EXPECT_FALSE(pnp.Load("libm.so.6"));  // loads, but exports neither
+    ASSERT_TRUE(pnp.Load(kPlugIn) && pnp.CanResolve() && pnp.HasGetStatusOf());
+    pnp.Unload();  // then "" loads the last path again
+    EXPECT_TRUE(!pnp.IsLoaded() && pnp.Load("") && pnp.ModulePath() == kPlugIn);
+    // An alias that is never found: 30 calls of "Count", one second apart; the link stays.
+    PlugInFiles files(folder_, "Other 127.0.0.1 1\nnobody 127.0.0.1 2\n");
+    ServerLinkSettings link{"Nobody", kByAlias, 77};
+    std::vector<int> waits;
+    EXPECT_FALSE(dw::ResolveAlias(pnp, link, [&](int ms) { waits.push_back(ms); }));
+    EXPECT_EQ(waits, std::vector<int>(29, 1000));
+    std::string calls;
+    for (int i = 0; i < 30; ++i) calls += "Count ANY ANY Nobody -1 -> 0\n";
+    EXPECT_EQ(dwtest::ReadFile(folder_.File("trace.txt")), calls);
+    EXPECT_EQ(link, (ServerLinkSettings{"Nobody", kByAlias, 77}));
 }
 
 }  // namespace
