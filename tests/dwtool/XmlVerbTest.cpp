@@ -57,12 +57,10 @@ TEST_F(DwtoolXml, PrintsTheWholeDocumentFormatted) {
               "\t</element>\n"
               "</gauge>\n");
     EXPECT_EQ(run.err, "");
-}
-
-TEST_F(DwtoolXml, RequiredRootPrintsThatElement) {
-    const ToolRun run = Dwtool("xml " + Quoted(dir.Write("g.dwl", kGauge)) + " --root GAUGE");
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out.substr(0, 26), "<gauge version=\"2.0.0.0\">\n");
+    // A required root prints that element.
+    const ToolRun root = Dwtool("xml " + Quoted(dir.File("g.dwl")) + " --root GAUGE");
+    EXPECT_EQ(root.exitCode, 0) << root.err;
+    EXPECT_EQ(root.out.substr(0, 26), "<gauge version=\"2.0.0.0\">\n");
 }
 
 TEST_F(DwtoolXml, ParseErrorGoesToStderrWithExitCode1) {
@@ -74,23 +72,19 @@ TEST_F(DwtoolXml, ParseErrorGoesToStderrWithExitCode1) {
                            "'.\nWarning: Unmatched end tag\nAt line 2, column 12.\n");
 }
 
-TEST_F(DwtoolXml, WrongRootNamesTheExpectedTag) {
-    const std::string path = dir.Write("other.xml", "<panel/>\n");
-    const ToolRun run = Dwtool("xml " + Quoted(path) + " --root gauge");
+TEST_F(DwtoolXml, WrongRootMissingFileAndBadArguments) {
+    const ToolRun run =
+        Dwtool("xml " + Quoted(dir.Write("other.xml", "<panel/>\n")) + " --root gauge");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("Error: First Tag not found\nAt line 1, column 1.\n"
                            "First Tag should be 'gauge'.\n"),
               std::string::npos)
         << run.err;
-}
-
-TEST_F(DwtoolXml, MissingFileAndBadArguments) {
     const ToolRun missing = Dwtool("xml " + Quoted(dir.File("none.dwl")));
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_NE(missing.err.find("Error: File not found"), std::string::npos);
-    EXPECT_EQ(Dwtool("xml").exitCode, 2);
-    EXPECT_EQ(Dwtool("xml a.dwl --root").exitCode, 2);
-    EXPECT_EQ(Dwtool("xml a.dwl b.dwl").exitCode, 2);
+    for (const char* bad : {"xml", "xml a.dwl --root", "xml a.dwl b.dwl"})
+        EXPECT_EQ(Dwtool(bad).exitCode, 2) << bad;
 }
 
 }  // namespace

@@ -4,15 +4,10 @@
 
 namespace dwtest {
 
-class CharModeGuard {
-public:
-    explicit CharModeGuard(dw::CharMode mode) : saved_(dw::GetCharMode()) { dw::SetCharMode(mode); }
-    ~CharModeGuard() { dw::SetCharMode(saved_); }
-    CharModeGuard(const CharModeGuard&) = delete;
-    CharModeGuard& operator=(const CharModeGuard&) = delete;
-
-private:
-    dw::CharMode saved_;
+struct CharModeGuard {
+    explicit CharModeGuard(dw::CharMode mode) : saved(dw::GetCharMode()) { dw::SetCharMode(mode); }
+    ~CharModeGuard() { dw::SetCharMode(saved); }
+    const dw::CharMode saved;
 };
 
 }  // namespace dwtest

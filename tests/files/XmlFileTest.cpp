@@ -33,56 +33,44 @@ protected:
     dwtest::CharModeGuard mode{CharMode::Utf8};
     dwtest::TempDir dir;
     dwtest::ScriptedInteraction ui;
+
+    // The bytes WriteToFile writes, or "failed" with its code.
+    std::string Written(const XmlNode& node, const char* encoding, bool formatted = true) {
+        const int code = dw::WriteToFile(node, dir.File("w.dwl"), encoding, formatted);
+        return code == 0 ? dwtest::ReadFile(dir.File("w.dwl")) : "failed " + std::to_string(code);
+    }
 };
 
 TEST_F(XmlFile, DeclarationNodeGetsByteOrderMarkOnlyInUtf8Mode) {
-    const std::string path = dir.File("g.dwl");
-    ASSERT_EQ(dw::WriteToFile(GaugeDocument(), path, nullptr, true), 0);
-    EXPECT_EQ(dwtest::ReadFile(path), kBom + kGaugeText);
+    EXPECT_EQ(Written(GaugeDocument(), nullptr), kBom + kGaugeText);
     dw::SetCharMode(CharMode::SingleByte);
-    ASSERT_EQ(dw::WriteToFile(GaugeDocument(), path, "iso-8859-1", true), 0);
-    EXPECT_EQ(dwtest::ReadFile(path), kGaugeText);
+    EXPECT_EQ(Written(GaugeDocument(), "iso-8859-1"), kGaugeText);
 }
 
 TEST_F(XmlFile, OtherNodesGetADeclarationLine) {
     const XmlNode gauge = GaugeDocument().GetChildNode("gauge");
-    const std::string path = dir.File("g.xml");
-    ASSERT_EQ(dw::WriteToFile(gauge, path, "iso-8859-1", false), 0);
-    EXPECT_EQ(dwtest::ReadFile(path),
-              kBom + "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<gauge version=\"2.0.0.0\"/>");
+    const std::string utf8 = kBom + "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
+    EXPECT_EQ(Written(gauge, "iso-8859-1", false), utf8 + "<gauge version=\"2.0.0.0\"/>");
     dw::SetCharMode(CharMode::SingleByte);
-    ASSERT_EQ(dw::WriteToFile(gauge, path, nullptr, true), 0);
-    EXPECT_EQ(dwtest::ReadFile(path),
-              kBom + "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<gauge version=\"2.0.0.0\"/>\n");
-    ASSERT_EQ(dw::WriteToFile(gauge, path, "iso-8859-1", true), 0);
-    EXPECT_EQ(dwtest::ReadFile(path),
-              "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<gauge version=\"2.0.0.0\"/>\n");
+    EXPECT_EQ(Written(gauge, nullptr), utf8 + "<gauge version=\"2.0.0.0\"/>\n");
+    EXPECT_EQ(Written(gauge, "iso-8859-1"), kGaugeText);
 }
 
-TEST_F(XmlFile, WriteFailures) {
-    EXPECT_EQ(dw::WriteToFile(GaugeDocument(), dir.File("missing/folder/g.dwl"), nullptr, true),
-              16);
+TEST_F(XmlFile, WriteFailuresAndReadingBack) {
+    EXPECT_EQ(dw::WriteToFile(GaugeDocument(), dir.File("no/folder/g.dwl"), nullptr, true), 16);
     // The full device accepts the open but fails every write.
     EXPECT_EQ(dw::WriteToFile(GaugeDocument(), "/dev/full", nullptr, true), 17);
-}
-
-TEST_F(XmlFile, WrittenFileParsesBackInBothModes) {
     for (CharMode written : {CharMode::Utf8, CharMode::SingleByte}) {
         dw::SetCharMode(written);
         const std::string path = dir.File("back.dwl");
         ASSERT_EQ(dw::WriteToFile(GaugeDocument(), path, "iso-8859-1", true), 0);
         dw::XmlResults results;
-        const XmlNode gauge = dw::ParseFile(path, "gauge", &results);
+        EXPECT_EQ(dw::ParseFile(path, "gauge", &results).Attribute("version"), "2.0.0.0");
         EXPECT_EQ(results.error, 0);
-        EXPECT_EQ(gauge.Attribute("version"), "2.0.0.0");
     }
-}
-
-TEST_F(XmlFile, MissingFileIsCode12) {
-    dw::XmlResults results{99, 99, 99};
+    dw::XmlResults results{99, 99, 99};  // a missing file or a folder: code 12
     EXPECT_TRUE(dw::ParseFile(dir.File("none.dwl"), nullptr, &results).IsEmpty());
-    EXPECT_EQ(results.error, 12);
-    EXPECT_EQ(results.line, 0);
+    EXPECT_EQ(std::make_pair(results.error, results.line), std::make_pair(12, 0));
     EXPECT_TRUE(dw::ParseFile(dir.Path().string(), nullptr, &results).IsEmpty());
     EXPECT_EQ(results.error, 12);
 }
@@ -93,37 +81,29 @@ TEST_F(XmlFile, OpenFileHelperReportsWrongRoot) {
     EXPECT_TRUE(dw::OpenFileHelper(path, "gauge", ui).IsEmpty());
     ASSERT_EQ(ui.messages.size(), 1u);
     const dw::MessageRequest& message = ui.messages[0];
-    EXPECT_EQ(message.title, "XML Parsing error");
-    EXPECT_EQ(message.icon, dw::Icon::Error);
-    EXPECT_EQ(message.buttons, dw::Buttons::Ok);
-    EXPECT_TRUE(message.topmost);
+    EXPECT_EQ(
+        std::make_tuple(message.title, message.icon, message.buttons, message.topmost),
+        std::make_tuple(std::string("XML Parsing error"), dw::Icon::Error, dw::Buttons::Ok, true));
     EXPECT_EQ(message.text, "XML Parsing error inside file '" + path +
                                 "'.\nError: First Tag not found\nAt line 2, column 1.\n"
                                 "First Tag should be 'gauge'.\n");
-}
-
-TEST_F(XmlFile, OpenFileHelperReportsParseErrorWithoutTagLine) {
-    const std::string path = dir.Write("bad.dwl", "<gauge>\n  <element>\n</gauge>");
-    EXPECT_TRUE(dw::OpenFileHelper(path, "gauge", ui).IsEmpty());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "XML Parsing error inside file '" + path +
-                                       "'.\nWarning: Unmatched end tag\nAt line 3, column 1.\n");
-}
-
-TEST_F(XmlFile, OpenFileHelperMissingFileKeepsTheMode) {
+    // Other errors have no tag line.
+    const std::string bad = dir.Write("bad.dwl", "<gauge>\n  <element>\n</gauge>");
+    EXPECT_TRUE(dw::OpenFileHelper(bad, "gauge", ui).IsEmpty());
+    EXPECT_EQ(ui.messages.at(1).text, "XML Parsing error inside file '" + bad +
+                                          "'.\nWarning: Unmatched end tag\nAt line 3, column 1.\n");
+    // A missing file keeps the character mode.
     dw::SetCharMode(CharMode::SingleByte);
-    const std::string path = dir.File("gone.dwl");
-    EXPECT_TRUE(dw::OpenFileHelper(path, "gauge", ui).IsEmpty());
+    const std::string gone = dir.File("gone.dwl");
+    EXPECT_TRUE(dw::OpenFileHelper(gone, "gauge", ui).IsEmpty());
     EXPECT_EQ(dw::GetCharMode(), CharMode::SingleByte);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "XML Parsing error inside file '" + path +
-                                       "'.\nError: File not found\nAt line 0, column 0.\n");
+    EXPECT_EQ(ui.messages.at(2).text, "XML Parsing error inside file '" + gone +
+                                          "'.\nError: File not found\nAt line 0, column 0.\n");
 }
 
 TEST_F(XmlFile, OpenFileHelperSetsTheCharacterMode) {
     // Shorter than 25 bytes: single-byte (and it still parses).
-    const XmlNode small = dw::OpenFileHelper(dir.Write("s.xml", "<gauge/>"), "gauge", ui);
-    EXPECT_FALSE(small.IsEmpty());
+    EXPECT_FALSE(dw::OpenFileHelper(dir.Write("s.xml", "<gauge/>"), "gauge", ui).IsEmpty());
     EXPECT_EQ(dw::GetCharMode(), CharMode::SingleByte);
     // Declares UTF-8 and holds multi-byte sequences: UTF-8.
     dw::OpenFileHelper(dir.Write("u.xml", "<gauge name=\"Vitesse \xC3\xA9lev\xC3\xA9\xC3\xA9\"/>"),
@@ -136,12 +116,9 @@ TEST_F(XmlFile, OpenFileHelperSetsTheCharacterMode) {
 }
 
 TEST_F(XmlFile, SavingAfterOpeningALatin1FileWritesNoByteOrderMark) {
-    const std::string path = dir.File("saved.dwl");
-    ASSERT_EQ(dw::WriteToFile(GaugeDocument(), path, "iso-8859-1", true), 0);
-    EXPECT_EQ(dwtest::ReadFile(path).substr(0, 3), kBom);  // nothing opened yet: UTF-8
+    EXPECT_EQ(Written(GaugeDocument(), "iso-8859-1"), kBom + kGaugeText);  // nothing opened yet
     ASSERT_FALSE(dw::OpenFileHelper(dir.Write("in.dwl", kGaugeText), "gauge", ui).IsEmpty());
-    ASSERT_EQ(dw::WriteToFile(GaugeDocument(), path, "iso-8859-1", true), 0);
-    EXPECT_EQ(dwtest::ReadFile(path), kGaugeText);
+    EXPECT_EQ(Written(GaugeDocument(), "iso-8859-1"), kGaugeText);
 }
 
 TEST(XmlGuessUtf8, Rules) {
@@ -155,8 +132,8 @@ TEST(XmlGuessUtf8, Rules) {
     for (char c : "<?xml version=\"1.0\"?><gauge/>") wide += std::string{c, '\0'};
     EXPECT_FALSE(guess(wide, false));
     EXPECT_TRUE(guess(kBom + "<?xml encoding=\"iso-8859-1\"?>" + pad, true));
-    EXPECT_FALSE(guess("<a>caf\xE9 au lait</a>" + pad, false));         // Latin-1 byte
-    EXPECT_FALSE(guess("<a>\xA9 2024</a>" + pad, false));               // stray continuation
+    EXPECT_FALSE(guess("<a>caf\xE9 au lait</a>" + pad, false) ||
+                 guess("<a>\xA9 2024</a>" + pad, false));
     EXPECT_TRUE(guess("<a>caf\xC3\xA9 \xE2\x82\xAC</a>" + pad, true));  // no encoding word
     EXPECT_TRUE(guess(pad + "<a>\xE2\x82", false));  // sequence cut by the end of the sample
     EXPECT_TRUE(guess("<?xml version=\"1.0\" encoding = \r\n ' UTF8'?>" + pad, true));

@@ -15,6 +15,7 @@ struct ErrorCase {
     int error;
     int line;
     int column;
+    dw::CharMode mode = dw::CharMode::Utf8;
 };
 
 void PrintTo(const ErrorCase& c, std::ostream* os) {
@@ -24,16 +25,17 @@ void PrintTo(const ErrorCase& c, std::ostream* os) {
 class XmlParseError : public testing::TestWithParam<ErrorCase> {};
 
 TEST_P(XmlParseError, ReportsCodeAndPosition) {
-    dwtest::CharModeGuard mode(dw::CharMode::Utf8);
     const ErrorCase& c = GetParam();
+    dwtest::CharModeGuard mode(c.mode);
     dw::XmlResults results;
     const dw::XmlNode node = dw::ParseString(c.input, c.requiredTag, &results);
     EXPECT_TRUE(node.IsEmpty());
-    EXPECT_EQ(results.error, c.error) << dw::ErrorText(results.error);
-    EXPECT_EQ(results.line, c.line);
-    EXPECT_EQ(results.column, c.column);
+    EXPECT_EQ(std::make_tuple(results.error, results.line, results.column),
+              std::make_tuple(c.error, c.line, c.column))
+        << dw::ErrorText(results.error);
 }
 
+// clang-format off
 const ErrorCase kErrorCases[] = {
     {"open elements at the end", "<a>\n<b>\n", nullptr, 1, 3, 1},
     {"end tag skipping an open one", "<a><b></a>", nullptr, 1, 1, 7},
@@ -44,10 +46,7 @@ const ErrorCase kErrorCases[] = {
     {"end tag first", "</a><a/>", nullptr, 3, 1, 1},
     {"blank after <", "<a>\n< b/></a>", nullptr, 4, 2, 2},
     {"empty tag", "<>", nullptr, 4, 1, 2},
-    {"declaration without name",
-     "<?"
-     "?>",
-     nullptr, 4, 1, 3},
+    {"declaration without name", "<?" "?>", nullptr, 4, 1, 3},
     {"blank after </", "<a></ a>", nullptr, 5, 1, 6},
     {"empty end tag", "<a></>", nullptr, 5, 1, 6},
     {"value without closing quote", "<a b=\"1></a>", nullptr, 6, 1, 6},
@@ -85,44 +84,15 @@ const ErrorCase kErrorCases[] = {
     {"reference beyond Unicode", "<a>&#x110000;</a>", nullptr, 15, 1, 4},
     {"reference far beyond Unicode", "<a>&#99999999999999999999;</a>", nullptr, 15, 1, 4},
     {"reference to a surrogate", "<a b=\"&#xD800;\"/>", nullptr, 15, 1, 7},
+    {"single-byte reference above 255", "<a>&#256;</a>", nullptr, 15, 1, 4, dw::CharMode::SingleByte},
+    // Columns count characters of the mode: two bytes are one character in UTF-8.
+    {"column after a UTF-8 character", "<a>\xC3\xA9&x;</a>", nullptr, 14, 1, 5},
+    {"column after two Latin-1 characters", "<a>\xC3\xA9&x;</a>", nullptr, 14, 1, 6, dw::CharMode::SingleByte},
+    {"byte order mark not counted", "\xEF\xBB\xBF<a></b>", nullptr, 7, 1, 4},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Codes, XmlParseError, testing::ValuesIn(kErrorCases));
-
-TEST(XmlParseErrorMode, SingleByteModeCannotHoldReferencesAbove255) {
-    dwtest::CharModeGuard mode(dw::CharMode::SingleByte);
-    dw::XmlResults results;
-    EXPECT_TRUE(dw::ParseString("<a>&#256;</a>", nullptr, &results).IsEmpty());
-    EXPECT_EQ(results.error, 15);
-    EXPECT_EQ(dw::ParseString("<a>&#255;</a>", nullptr, &results).GetText(0), "\xFF");
-    EXPECT_EQ(results.error, 0);
-}
-
-TEST(XmlParseErrorMode, ColumnsCountCharactersOfTheMode) {
-    // "é" in UTF-8 is two bytes but one character.
-    const std::string input = "<a>\xC3\xA9&x;</a>";
-    dw::XmlResults results;
-    {
-        dwtest::CharModeGuard mode(dw::CharMode::Utf8);
-        dw::ParseString(input, nullptr, &results);
-        EXPECT_EQ(results.error, 14);
-        EXPECT_EQ(results.column, 5);
-    }
-    {
-        dwtest::CharModeGuard mode(dw::CharMode::SingleByte);
-        dw::ParseString(input, nullptr, &results);
-        EXPECT_EQ(results.error, 14);
-        EXPECT_EQ(results.column, 6);
-    }
-}
-
-TEST(XmlParseErrorMode, ByteOrderMarkIsNotCounted) {
-    dwtest::CharModeGuard mode(dw::CharMode::Utf8);
-    dw::XmlResults results;
-    dw::ParseString("\xEF\xBB\xBF<a></b>", nullptr, &results);
-    EXPECT_EQ(results.error, 7);
-    EXPECT_EQ(results.column, 4);
-}
 
 TEST(XmlErrorText, FixedMessages) {
     EXPECT_STREQ(dw::ErrorText(0), "No error");

@@ -31,19 +31,13 @@ TEST_F(XmlParse, DeclarationHoldsTheRootElement) {
         "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<gauge version=\"2.0.0.0\">\n"
         "<element type=\"graph\"/></gauge>");
     EXPECT_TRUE(top.IsDeclaration());
-    EXPECT_EQ(top.Name(), "xml");
-    EXPECT_EQ(top.Attribute("encoding"), "iso-8859-1");
-    const XmlNode gauge = top.GetChildNode("gauge");
-    EXPECT_EQ(gauge.Attribute("version"), "2.0.0.0");
-    EXPECT_EQ(gauge.ChildCount("element"), 1);
-}
-
-TEST_F(XmlParse, RequiredTagReturnsThatElementIgnoringCase) {
+    EXPECT_EQ(top.Name() + top.Attribute("encoding"), "xmliso-8859-1");
+    EXPECT_EQ(top.GetChildNode("gauge").GetChildNode("element").Attribute("type"), "graph");
+    // With a required tag that element comes back, its name compared ignoring case.
     const XmlNode gauge =
         Parse("<?xml version=\"1.0\"?><!-- saved --><GAUGE name=\"x\"><a/></GAUGE>", "gauge");
     EXPECT_FALSE(gauge.IsDeclaration());
-    EXPECT_EQ(gauge.Name(), "GAUGE");
-    EXPECT_EQ(gauge.GetAttribute("Name"), std::optional<std::string>("x"));
+    EXPECT_EQ(gauge.Name() + gauge.Attribute("Name"), "GAUGEx");
 }
 
 TEST_F(XmlParse, SeveralTopLevelEntriesComeInANamelessNode) {
@@ -70,35 +64,21 @@ TEST_F(XmlParse, FormattedOutputKeepsInputOrder) {
         "\t\t<![CDATA[]]>\n"
         "\t</program>\n"
         "</gauge>\n";
-    const XmlNode top = Parse(formatted);
-    EXPECT_EQ(CreateString(top, true), formatted);
-    const XmlNode gauge = top.GetChildNode("gauge");
-    ASSERT_EQ(gauge.ContentCount(), 8);
-    EXPECT_EQ(gauge.ContentAt(0).kind, XmlContent::Kind::Text);
-    EXPECT_EQ(gauge.ContentAt(1).kind, XmlContent::Kind::Clear);
-    EXPECT_EQ(gauge.ContentAt(2).kind, XmlContent::Kind::Element);
-    EXPECT_EQ(gauge.GetClear(2).value, "  pre <b> ");
-    EXPECT_EQ(gauge.GetClear(2).openMark, "<PRE>");
-    EXPECT_EQ(gauge.GetClear(3).closeMark, "</Script>");
-    EXPECT_FALSE(gauge.GetAttribute("m").has_value());
-    EXPECT_EQ(gauge.GetAttribute("bare"), std::optional<std::string>(""));
-    EXPECT_EQ(top.GetClear(0).value, " gauge");
+    // Only what was parsed right comes back byte for byte: attributes without and with empty
+    // values, clear sections verbatim, texts and elements in their order.
+    EXPECT_EQ(CreateString(Parse(formatted), true), formatted);
 }
 
-TEST_F(XmlParse, CompactOutputRoundTrips) {
+TEST_F(XmlParse, CompactOutputAndEscapedCharactersRoundTrip) {
     const std::string compact = "<a x=\"&lt;&amp;&gt;\"><b>text</b><![CDATA[<raw>]]><c/>tail</a>";
     EXPECT_EQ(CreateString(Parse(compact), false), compact);
-}
-
-TEST_F(XmlParse, FiveEscapedCharactersComeBackUnchanged) {
     const std::string value = "a & b < c > d \" e ' f";
     XmlNode node = dw::CreateTopNode("t", false);
     node.AddText(value);
     node.AddAttribute("v", value);
     for (bool formatted : {true, false}) {
         const XmlNode back = Parse(CreateString(node, formatted));
-        EXPECT_EQ(back.GetText(0), value);
-        EXPECT_EQ(back.Attribute("v"), value);
+        EXPECT_EQ(back.GetText(0) + "|" + back.Attribute("v"), value + "|" + value);
     }
 }
 
@@ -112,9 +92,8 @@ TEST_F(XmlParse, NumericReferences) {
 
 TEST_F(XmlParse, ClearSectionsAreVerbatim) {
     const XmlNode node = Parse("<p><![CDATA[if a < b & c &foo; then]]></p>");
-    EXPECT_EQ(node.GetClear(0).value, "if a < b & c &foo; then");
-    EXPECT_EQ(node.GetClear(0).openMark, "<![CDATA[");
-    EXPECT_EQ(node.GetClear(0).closeMark, "]]>");
+    EXPECT_EQ(node.GetClear(0).openMark + node.GetClear(0).value + node.GetClear(0).closeMark,
+              "<![CDATA[if a < b & c &foo; then]]>");
     EXPECT_EQ(Parse("<p><PRE >x</PRE></p>").GetClear(0).openMark, "<PRE>");
     // With attributes a PRE tag is an element.
     EXPECT_EQ(Parse("<p><PRE a='1'>x</PRE></p>").GetChildNode("pre").GetText(0), "x");
@@ -130,45 +109,33 @@ TEST_F(XmlParse, TextsAreTrimmedAndBlankTextsDropped) {
 TEST_F(XmlParse, AttributeForms) {
     const XmlNode node = Parse("<a one='1' two = \"2\" three=3 four five=\"&quot;'\" />");
     ASSERT_EQ(node.AttributeCount(), 5);
-    EXPECT_EQ(node.Attribute("one"), "1");
-    EXPECT_EQ(node.Attribute("two"), "2");
-    EXPECT_EQ(node.Attribute("three"), "3");
     EXPECT_FALSE(node.Attributes()[3].value.has_value());
-    EXPECT_EQ(node.Attribute("five"), "\"'");
     EXPECT_EQ(node.Attribute("FIVE"), "\"'");
     EXPECT_EQ(CreateString(node, false),
               "<a one=\"1\" two=\"2\" three=\"3\" four five=\"&quot;&apos;\"/>");
 }
 
-TEST_F(XmlParse, EndTagMatchesIgnoringCaseAndClosesDeclarations) {
+TEST_F(XmlParse, EndTagsIgnoreCaseAndNamesMayHoldDotsAndColons) {
     const XmlNode a = Parse("<A><?pi x?><b/></a>");
     ASSERT_EQ(a.ChildCount(), 1);
-    const XmlNode pi = a.ChildAt(0);
-    EXPECT_TRUE(pi.IsDeclaration());
-    EXPECT_EQ(pi.GetChildNode("b").Name(), "b");
-}
-
-TEST_F(XmlParse, NamesWithDotsAndColons) {
+    EXPECT_TRUE(a.ChildAt(0).IsDeclaration());  // a declaration holds what follows it
+    EXPECT_EQ(a.ChildAt(0).GetChildNode("b").Name(), "b");
     const XmlNode root =
         Parse("<SimBase.Document version=\"1,0\"><x:y/></SimBase.Document>", "SimBase.Document");
-    EXPECT_EQ(root.Attribute("version"), "1,0");
-    EXPECT_EQ(root.ChildAt(0).Name(), "x:y");
+    EXPECT_EQ(root.Attribute("version") + root.ChildAt(0).Name(), "1,0x:y");
 }
 
 TEST_F(XmlParse, DeepNestingIsParsedWithoutRecursion) {
     constexpr int kDepth = 100000;
     std::string text;
     for (int i = 0; i < kDepth; ++i) text += "<a>";
-    const XmlNode none = ParseString(text, nullptr, &results);
-    EXPECT_TRUE(none.IsEmpty());
+    EXPECT_TRUE(ParseString(text, nullptr, &results).IsEmpty());
     EXPECT_EQ(results.error, 1);
     for (int i = 0; i < kDepth; ++i) text += "</a>";
     const XmlNode deep = Parse(text);
-    std::string expected;
-    for (int i = 1; i < kDepth; ++i) expected += "<a>";
-    expected += "<a/>";
-    for (int i = 1; i < kDepth; ++i) expected += "</a>";
-    EXPECT_EQ(CreateString(deep, false), expected);
+    const std::string compact = CreateString(deep, false);
+    EXPECT_EQ(compact.size(), text.size() - 3);  // the innermost as <a/>
+    EXPECT_EQ(compact.substr(kDepth * 3 - 6, 11), "<a><a/></a>");
 }
 
 TEST_F(XmlParse, HugeValuesAndSections) {

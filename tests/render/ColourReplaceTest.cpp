@@ -22,9 +22,8 @@ TEST(ColourReplace, EachChannelWithin49MatchesAt50NotAndAlphaIsIgnored) {
     image.setPixel(2, 0, qRgba(255, 49, 49, 0));
     const QImage out = dw::ReplaceColour(image, 0x0000FF, 0x00FF00);
     EXPECT_EQ(out.format(), QImage::Format_RGB32);
-    EXPECT_EQ(At(out, 0, 0), 0x00FF00u);
-    EXPECT_EQ(At(out, 1, 0), 0x0000CDu);
-    EXPECT_EQ(At(out, 2, 0), 0x00FF00u);
+    EXPECT_EQ((std::vector{At(out, 0, 0), At(out, 1, 0), At(out, 2, 0)}),
+              (std::vector<dw::Colour>{0x00FF00, 0x0000CD, 0x00FF00}));
     EXPECT_EQ(At(image, 0, 0), 0x0A0ACEu);  // the original is kept
     EXPECT_TRUE(dw::ReplaceColour(QImage(), 0, 1).isNull());
     QImage null;

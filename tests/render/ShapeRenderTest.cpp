@@ -15,8 +15,8 @@ struct Pixel {
     dw::Colour colour;
 };
 
-// A shape on a black image: the colours of some pixels, rectangles that stay black and the
-// range of the number of lit pixels.
+// A shape on a black image (every subtype also has its golden image): the colours of some pixels,
+// rectangles that stay black and the range of the number of lit pixels.
 struct PixelCase {
     const char* label;
     int w, h;
@@ -28,7 +28,7 @@ struct PixelCase {
 
 TEST(RenderShape, FixedGeometry) {
     const ShapeParams tick{.startmark = -0.2f};  // scale ticks from 0.8 R to R
-    const ShapeParams fill{.colorF = kRed, .borderColor = kBlue, .borderWidth = 0};
+    const ShapeParams fill{.colorF = kRed, .borderWidth = 0};
     // clang-format off
     const PixelCase cases[] = {
         // inset 1: cx 50, cy 51, R 49.
@@ -43,30 +43,14 @@ TEST(RenderShape, FixedGeometry) {
         {"scale of 1 mark", 101, 101, Params("Scale", 0, 90, 1, tick),
          {{{50, 2}, kWhite}, {{99, 51}, 0}}},
         {"scale without marks", 101, 101, Params("Scale", 0, 90, 0, tick), {}, {}, 0, 0},
-        // The arc lies on the circle inscribed in the box 1 .. 99.
-        {"scale with its arc", 101, 101, Params("Scale", 0, 360, 0, {.witharc = true}),
-         {{{50, 1}, kWhite}, {{99, 50}, kWhite}, {{1, 50}, kWhite}}},
         {"arc at 0 %: one degree", 101, 101, Params("ArcTo", 0, 360, 0),
          {{{50, 1}, kWhite}}, {}, 1, 2},
         {"arc at 50 %: the right half", 101, 101, Params("ArcTo", 0, 360, 50),
          {{{50, 1}, kWhite}, {{99, 50}, kWhite}, {{50, 99}, kWhite}}, {{0, 0, 50, 101}}},
         {"arc through zero ends up", 101, 101, Params("ArcTo", 270, 90, 50),
          {{{1, 50}, kWhite}, {{50, 1}, kWhite}}, {{51, 0, 50, 101}, {0, 52, 101, 49}}},
-        // The start mark from P(0, 24.5) to P(0, 49).
-        {"inward start mark", 101, 101, Params("ArcTo", 0, 360, 25, {.startmark = -0.5f}),
-         {{{50, 26}, kWhite}, {{50, 15}, kWhite}, {{50, 27}, 0}}},
-        {"arc from 90 to 180", 101, 101, Params("ArcFrom", 0, 180, 50),
-         {{{99, 50}, kWhite}, {{50, 99}, kWhite}}, {{0, 0, 101, 48}}},
-        {"pie of a quarter", 101, 101, Params("Pie", 0, 360, 25, {.colorF = kRed, .borderColor = kBlue}),
-         {{{70, 30}, kRed}, {{50, 1}, kBlue}, {{50, 30}, kBlue}}, {{0, 0, 49, 49}, {0, 53, 101, 48}}},
-        // Tip at P(0, 39); arms end at P(+-10, 49) = (50 +- 8.5, 51 - 48.3).
-        {"bug", 101, 101, Params("Bug", 10, 10, 0),
-         {{{50, 12}, kWhite}, {{50, 2}, 0}, {{50, 13}, 0}, {{58, 2}, kWhite}, {{41, 2}, kWhite}}},
         {"fill without border", 10, 8, Params("FillRect", 0, 0, 0, fill),
          {{{0, 0}, kRed}, {{9, 7}, kRed}}, {}, 80, 80},
-        // Rectangle (0, 0)-(9, 7), right and bottom excluded: outline on columns 0 and 8.
-        {"fill with border", 10, 8, Params("FillRect", 0, 0, 0, {.colorF = kRed, .borderColor = kBlue}),
-         {{{0, 0}, kBlue}, {{8, 6}, kBlue}, {{4, 3}, kRed}, {{9, 3}, 0}, {{4, 7}, 0}}},
         {"subtypes are case-sensitive", 20, 20, Params("fillrect", 0, 0, 0), {}, {}, 0, 0},
     };
     // clang-format on
@@ -122,10 +106,8 @@ TEST(RenderShape, HatchPatterns) {
     EXPECT_EQ(Count(backward, kWhite), 8);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x) {
-            if (At(forward, x, y) == kWhite)
-                EXPECT_EQ(At(forward, (x + 1) % 8, (y + 1) % 8), kWhite);
-            if (At(backward, x, y) == kWhite)
-                EXPECT_EQ(At(backward, (x + 1) % 8, (y + 7) % 8), kWhite);
+            EXPECT_EQ(At(forward, x, y), At(forward, (x + 1) % 8, (y + 1) % 8));
+            EXPECT_EQ(At(backward, x, y), At(backward, (x + 1) % 8, (y + 7) % 8));
         }
     EXPECT_EQ(Count(Hatch(0, 8), kWhite), 8);
     EXPECT_EQ(Count(Hatch(1, 8), kWhite), 8);

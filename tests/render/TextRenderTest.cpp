@@ -57,7 +57,7 @@ TEST(TextFont, DescriptionBecomesTheFont) {
 }
 
 TEST(RenderText, FillsTheBackgroundAndReplacesTheOldText) {
-    const QImage image = Text("88", 80, 30, {.color = kGreen, .colorF = kRed}, 24);
+    const QImage image = Text("88", 80, 30, {.font = {}, .color = kGreen, .colorF = kRed}, 24);
     EXPECT_EQ(Count(image, 0), 0);
     EXPECT_GT(Count(image, kGreen), 10);
     EXPECT_EQ(At(image, 79, 29), kRed);
@@ -70,7 +70,7 @@ TEST(RenderText, FillsTheBackgroundAndReplacesTheOldText) {
 
 TEST(RenderText, AlignmentLinesAndTabs) {
     const auto ink = [](int position, const std::string& s) {
-        return InkBox(Text(s, 120, 60, {.position = position}), 0);
+        return InkBox(Text(s, 120, 60, {.font = {}, .position = position}), 0);
     };
     const QRect topLeft = ink(0, "AB"), centred = ink(5, "AB"), bottomRight = ink(10, "AB");
     EXPECT_LT(topLeft.left(), 3);
@@ -89,7 +89,7 @@ TEST(RenderText, AlignmentLinesAndTabs) {
 
 TEST(RenderText, BorderBoxClipsTheText) {
     const QImage image =
-        Text("WWWWWWWWWWWWWWW", 100, 40, {.borderColor = kRed, .borderWidth = 4}, 40);
+        Text("WWWWWWWWWWWWWWW", 100, 40, {.font = {}, .borderColor = kRed, .borderWidth = 4}, 40);
     // The border rectangle (2, 2)-(96, 36) outlined with a 4 pixel pen.
     EXPECT_EQ(At(image, 2, 20), kRed);
     EXPECT_EQ(At(image, 93, 20), kRed);
