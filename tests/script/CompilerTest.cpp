@@ -1,157 +1,149 @@
-// The keyword table and the compiled form of sources.
+// Comment removal, the keyword table's rewriting of sources, the primary link and the
+// subscription lists built from the primary links.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <vector>
 
+#include "ScriptTestSupport.h"
 #include "script/KeywordTable.h"
 #include "script/ScriptCompiler.h"
+#include "script/StripComments.h"
+#include "script/SubscriptionPlan.h"
 
 namespace {
 
-std::string Compile(const std::string& source, bool borderColorOnly = false) {
-    return dw::CompileSource(source, borderColorOnly);
+std::string Strip(std::string text) {
+    dw::StripComments(text);
+    return text;
 }
 
-TEST(KeywordTable, HasTheSeventySevenRowsInOrder) {
-    const auto table = dw::KeywordTable();
-    ASSERT_EQ(table.size(), 77u);
-    EXPECT_EQ(table[0].replace, "play");
-    EXPECT_EQ(table[10].replace, "print ");
-    EXPECT_EQ(table[13].by, "B");
-    EXPECT_EQ(table[44].replace, "set");
-    EXPECT_EQ(table[44].by, "n");
-    EXPECT_TRUE(table[58].repeat);
-    EXPECT_TRUE(table[73].repeat);
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        if (i == 58 || i == 73) continue;
-        EXPECT_FALSE(table[i].repeat) << "row " << i + 1;
+// The comment rules applied exactly as worded, searching from the start after every change.
+std::string ReferenceStrip(std::string text) {
+    for (std::size_t open; (open = text.find("/*")) != std::string::npos;) {
+        const auto close = text.find("*/", open);
+        if (close == std::string::npos) break;
+        text.erase(open, close + 2 - open);
     }
-    EXPECT_EQ(table[76].replace, "= ");
-    EXPECT_EQ(table[76].by, "= ");
+    for (std::size_t open; (open = text.find("//")) != std::string::npos;) {
+        const auto end = text.find("\r\n", open);
+        if (end == std::string::npos) break;
+        text.erase(open, end - open);
+    }
+    while (text.find("\r\n\r\n") != std::string::npos) dw::ReplaceAll(text, "\r\n\r\n", "\r\n");
+    if (text.rfind("\r\n", 0) == 0) text.erase(0, 2);
+    return text;
 }
 
-TEST(KeywordTable, ReplaceAllIsLeftToRightAndNonOverlapping) {
-    std::string text = "aaaa";
-    EXPECT_EQ(dw::ReplaceAll(text, "aa", "b"), 2u);
-    EXPECT_EQ(text, "bb");
-    text = "aaa";
-    EXPECT_EQ(dw::ReplaceAll(text, "aa", "a"), 1u);
-    EXPECT_EQ(text, "aa");
+TEST(StripComments, Examples) {
+    EXPECT_EQ(Strip("a/* one\r\n two */b // c\r\nd // e"), "ab \r\nd // e");
+    EXPECT_EQ(Strip("a /* open\r\nb"), "a /* open\r\nb");  // unclosed: stays
+    EXPECT_EQ(Strip("\r\n\r\na\r\n\r\n\r\n   // x\r\nb\r\n\r\n"), "a\r\n   \r\nb\r\n");
+    EXPECT_EQ(Strip("//*x*/*y*/z"), "z");  // a removal joins a new "/*"
+    EXPECT_EQ(Strip("a/*/b"), "ab");
+}
+
+TEST(StripComments, MatchesTheLiteralRulesOnRandomTexts) {
+    std::mt19937 random(12345);
+    const char alphabet[] = {'/', '*', '\r', '\n', 'a', ' '};
+    for (int round = 0; round < 20000; ++round) {
+        std::string text;
+        const int length = static_cast<int>(random() % 24);
+        for (int i = 0; i < length; ++i) text += alphabet[random() % sizeof alphabet];
+        ASSERT_EQ(Strip(text), ReferenceStrip(text)) << testing::PrintToString(text);
+    }
+}
+
+// Compiles the source lines (each ended by CR LF) and compares with the compiled lines.
+void ExpectCompiled(std::initializer_list<const char*> source,
+                    std::initializer_list<const char*> compiled, bool borderColorOnly = false) {
+    const std::string text = scripttest::Lines(source);
+    EXPECT_EQ(dw::CompileSource(text, borderColorOnly), scripttest::Lines(compiled))
+        << testing::PrintToString(text);
 }
 
 TEST(Compiler, CommentsAndLineEnds) {
-    EXPECT_EQ(Compile("value = 5 /* x */ // y\r\n"), "G = 5 \r\n");
+    EXPECT_EQ(dw::CompileSource("value = 5 /* x */ // y\r\n", false), "G = 5 \r\n");
     // As the last line without a line end the comment stays and is compiled too.
-    EXPECT_EQ(Compile("value = 5 /* x */ // y"), "G = 5 // y");
-    EXPECT_EQ(Compile("// a\r\n\r\n/* b */\r\n"), "");
-    EXPECT_EQ(Compile("   // note\r\nshow\r\n"), " \r\nM\r\n");
-    EXPECT_EQ(Compile(""), "");
+    EXPECT_EQ(dw::CompileSource("value = 5 /* x */ // y", false), "G = 5 // y");
+    EXPECT_EQ(dw::CompileSource("// a\r\n\r\n/* b */\r\n", false), "");
+    EXPECT_EQ(dw::CompileSource("   // note\r\nshow\r\n", false), " \r\nM\r\n");
 }
 
-TEST(Compiler, ComparisonOperators) {
-    EXPECT_EQ(Compile("if value >= 10"), "L G V 10");
-    EXPECT_EQ(Compile("if value =>10"), "L G V 10");
-    EXPECT_EQ(Compile("if value <>0"), "L G W 0");
-    EXPECT_EQ(Compile("if value < 3"), "L G Y 3");
-    EXPECT_EQ(Compile("if value=>10"), "L GV 10");
-    EXPECT_EQ(Compile("if value == 1"), "L G X 1");
-    EXPECT_EQ(Compile("if value != 1"), "L G W 1");
-    EXPECT_EQ(Compile("if value > 1"), "L G Z 1");
-    EXPECT_EQ(Compile("if value <= 1"), "L G U 1");
-    EXPECT_EQ(Compile("if value =< 1"), "L G U 1");
+TEST(Compiler, Operators) {
+    ExpectCompiled(
+        {"if value >= 10", "if value =>10", "if value <>0", "if value < 3", "if value=>10",
+         "if value == 1", "if value != 1", "if value > 1", "if value <= 1", "if value =< 1"},
+        {"L G V 10", "L G V 10", "L G W 0", "L G Y 3", "L GV 10", "L G X 1", "L G W 1", "L G Z 1",
+         "L G U 1", "L G U 1"});
+    ExpectCompiled({"value +=5", "value+=5", "value -= 5", "data *= 2", "data /= 2", "value = 1",
+                    "data = value"},
+                   {"G Q 5", "GQ 5", "G R 5", "P S 2", "P T 2", "G = 1", "P = G"});
 }
 
-TEST(Compiler, AssignmentOperators) {
-    EXPECT_EQ(Compile("value +=5"), "G Q 5");
-    EXPECT_EQ(Compile("value+=5"), "GQ 5");
-    EXPECT_EQ(Compile("value -= 5"), "G R 5");
-    EXPECT_EQ(Compile("data *= 2"), "P S 2");
-    EXPECT_EQ(Compile("data /= 2"), "P T 2");
-    EXPECT_EQ(Compile("value = 1"), "G = 1");
-    EXPECT_EQ(Compile("data = value"), "P = G");
+TEST(Compiler, Keywords) {
+    ExpectCompiled({"endifs", "endif", "else", "link offset 3000 server 1", "play loop", "play",
+                    "stop", "dwshow", "dwhide", "show", "hide", "switchoff", "switchon", "rotate",
+                    "moveh", "movev", "round value", "int data"},
+                   {"!", "H", "K", "C E 3000 F 1", "h i", "h ", "j", "2", "3", "M", "N", "0", "1",
+                    "O", "J", "I", "b G", "c P"});
+    ExpectCompiled({"set offset 200 server 2 = value", "changecolor 255 with 0", "setwidth 100",
+                    "setheight 20", "setbackcolor 5", "setborderwidth 2", "setstart 1", "setend 2",
+                    "setpos 3", "print %05.1f value", "print_com", "print_nav", "print_frq",
+                    "print_xpndr", "print_adf", "print_ident", "factor 2 key 3", "setcolor 255"},
+                   {"n E 200 F 2 = G", "p 255 o 0", "v 100", "w 20", "r 5", "u 2", "x 1", "y 2",
+                    "z 3", "A %05.1f G", "g", "f", "a", "d", "e", "k", "B2 m 3", "q 255"});
+    // Keywords inside words and texts are rewritten too; "print" without a blank is no print
+    // statement, and its "int" is truncation.
+    ExpectCompiled(
+        {"setfile show.wav", "setfile paint.wav", "reset", "IF Value", "print_str show",
+         "print_str a=b", "print_str A<B", "print_str A  B", "print"},
+        {"s M.wav", "s pac .wav", "ren", "IF Value", "l M", "l a= b", "l AY B", "l A B", "prc "});
+    // Shapes without fill: the rewrite to setbordercolor needs the blank after the keyword.
+    ExpectCompiled({"setcolor 255", "setcolor\t255"}, {"t 255", "q \t255"}, true);
 }
 
-TEST(Compiler, ControlKeywords) {
-    EXPECT_EQ(Compile("endifs"), "!");
-    EXPECT_EQ(Compile("endif"), "H");
-    EXPECT_EQ(Compile("else"), "K");
-    EXPECT_EQ(Compile("if value > 5\r\nshow\r\nelse\r\nhide\r\nendif\r\n"),
-              "L G Z 5\r\nM\r\nK\r\nN\r\nH\r\n");
+// The primary link read from a main program as "offset server", or "none".
+std::string LinkOf(const char* source) {
+    const auto link = dw::ParseLinkText(source);
+    return link ? std::to_string(link->offset) + " " + std::to_string(link->server) : "none";
 }
 
-TEST(Compiler, KeywordsInsideWordsAreRewrittenToo) {
-    EXPECT_EQ(Compile("setfile show.wav"), "s M.wav");
-    EXPECT_EQ(Compile("setfile paint.wav"), "s pac .wav");
-    EXPECT_EQ(Compile("reset"), "ren");
-    EXPECT_EQ(Compile("IF Value"), "IF Value");
-    EXPECT_EQ(Compile("print_str show"), "l M");
-    EXPECT_EQ(Compile("print_str a=b"), "l a= b");
-    EXPECT_EQ(Compile("print_str A<B"), "l AY B");
-    EXPECT_EQ(Compile("print_str A  B"), "l A B");
-    // "print" without a blank is no print statement; its "int" is truncation.
-    EXPECT_EQ(Compile("print"), "prc ");
+TEST(ParseLink, FirstLinkOffsetStatementCounts) {
+    EXPECT_EQ(LinkOf("link offset 3000 server 1\r\n"), "3000 1");
+    EXPECT_EQ(
+        LinkOf("if value > 1\r\nlink offset 12  server\t2\r\nendif\r\nlink offset 7 server 1"),
+        "12 2");
+    EXPECT_EQ(LinkOf("link offset -5 server +2"), "-5 2");
+    EXPECT_EQ(LinkOf("link offset3server1"), "3 1");
+    EXPECT_EQ(LinkOf("link offset 3000\r\n"), "none");
+    EXPECT_EQ(LinkOf("// link offset 3 server 1\r\nshow\r\n"), "none");
+    EXPECT_EQ(LinkOf("/* link offset 3 server 1 */"), "none");
+    EXPECT_EQ(LinkOf("link  offset 3 server 1"), "none");
+    EXPECT_EQ(LinkOf(""), "none");
+    EXPECT_EQ(LinkOf("link offset x\r\nlink offset 1 server 1"), "none");
+    EXPECT_EQ(LinkOf("link offset 3x server 1"), "none");
 }
 
-TEST(Compiler, StatementOpcodes) {
-    EXPECT_EQ(Compile("link offset 3000 server 1"), "C E 3000 F 1");
-    EXPECT_EQ(Compile("play loop"), "h i");
-    EXPECT_EQ(Compile("play"), "h ");
-    EXPECT_EQ(Compile("stop"), "j");
-    EXPECT_EQ(Compile("dwshow\r\ndwhide\r\nshow\r\nhide"), "2\r\n3\r\nM\r\nN");
-    EXPECT_EQ(Compile("switchoff\r\nswitchon"), "0\r\n1");
-    EXPECT_EQ(Compile("rotate\r\nmoveh\r\nmovev"), "O\r\nJ\r\nI");
-    EXPECT_EQ(Compile("round value\r\nint data"), "b G\r\nc P");
-    EXPECT_EQ(Compile("set offset 200 server 2 = value"), "n E 200 F 2 = G");
-    EXPECT_EQ(Compile("changecolor 255 with 0"), "p 255 o 0");
-    EXPECT_EQ(Compile("setwidth 100\r\nsetheight 20"), "v 100\r\nw 20");
-    EXPECT_EQ(Compile("setbackcolor 5\r\nsetborderwidth 2"), "r 5\r\nu 2");
-    EXPECT_EQ(Compile("setstart 1\r\nsetend 2\r\nsetpos 3"), "x 1\r\ny 2\r\nz 3");
-    EXPECT_EQ(Compile("print %05.1f value"), "A %05.1f G");
-    EXPECT_EQ(Compile("print_com\r\nprint_nav\r\nprint_frq"), "g\r\nf\r\na");
-    EXPECT_EQ(Compile("print_xpndr\r\nprint_adf\r\nprint_ident"), "d\r\ne\r\nk");
-    EXPECT_EQ(Compile("factor 2 key 3"), "B2 m 3");
-}
-
-TEST(Compiler, SetColourOnShapesWithoutFill) {
-    EXPECT_EQ(Compile("setcolor 255", true), "t 255");
-    EXPECT_EQ(Compile("setcolor 255", false), "q 255");
-    // The rewrite needs the blank after the keyword.
-    EXPECT_EQ(Compile("setcolor\t255", true), "q \t255");
-}
-
-TEST(ParseLink, ReadsTheFirstLinkStatement) {
-    auto link = dw::ParseLinkText("link offset 3000 server 1\r\n");
-    ASSERT_TRUE(link.has_value());
-    EXPECT_EQ(link->offset, 3000);
-    EXPECT_EQ(link->server, 1);
-
-    link = dw::ParseLinkText(
-        "if value > 1\r\nlink offset 12  server\t2\r\nendif\r\n"
-        "link offset 7 server 1\r\n");
-    ASSERT_TRUE(link.has_value());
-    EXPECT_EQ(link->offset, 12);
-    EXPECT_EQ(link->server, 2);
-}
-
-TEST(ParseLink, IncompleteOrCommentedLinksLeaveItUnchanged) {
-    EXPECT_FALSE(dw::ParseLinkText("link offset 3000\r\n").has_value());
-    EXPECT_FALSE(dw::ParseLinkText("// link offset 3 server 1\r\nshow\r\n").has_value());
-    EXPECT_FALSE(dw::ParseLinkText("/* link offset 3 server 1 */").has_value());
-    EXPECT_FALSE(dw::ParseLinkText("link  offset 3 server 1").has_value());
-    EXPECT_FALSE(dw::ParseLinkText("").has_value());
-    // Only the first "link offset" counts, even when it is incomplete.
-    EXPECT_FALSE(dw::ParseLinkText("link offset x\r\nlink offset 1 server 1").has_value());
-}
-
-TEST(ParseLink, NumbersFollowScanningRules) {
-    auto link = dw::ParseLinkText("link offset -5 server +2");
-    ASSERT_TRUE(link.has_value());
-    EXPECT_EQ(link->offset, -5);
-    EXPECT_EQ(link->server, 2);
-    link = dw::ParseLinkText("link offset3server1");
-    ASSERT_TRUE(link.has_value());
-    EXPECT_EQ(link->offset, 3);
-    EXPECT_FALSE(dw::ParseLinkText("link offset 3x server 1").has_value());
+TEST(SubscriptionPlan, OneEntryPerDistinctVariableInOrder) {
+    const std::vector<dw::LinkedVariable> links = {
+        {1, 300}, {0, 5},   {2, 12}, {1, 300},  {7, 12},
+        {1, 45},  {2, 300}, {1, -1}, {1, 1196}, {1, 1195},
+    };
+    const auto plan = dw::PlanSubscriptions(links);
+    EXPECT_EQ(plan.link1, (std::vector<std::int32_t>{300, 45, 1195, 0}));
+    EXPECT_EQ(plan.link2, (std::vector<std::int32_t>{12, 300, 0}));
+    std::vector<std::string> keys;
+    for (const auto& entry : plan.entries) keys.push_back(entry.key);
+    EXPECT_EQ(keys, (std::vector<std::string>{"offset 300 server 1", "offset 12 server 2",
+                                              "offset 45 server 1", "offset 300 server 2",
+                                              "offset 1195 server 1"}));
+    EXPECT_EQ(plan.entries[3].link, 2);
+    const auto none = dw::PlanSubscriptions(std::vector<dw::LinkedVariable>{{0, 1}, {2, 0}});
+    EXPECT_EQ(none.link1, std::vector<std::int32_t>{0});
+    // Number 0 stays where it falls (the client's list ends there).
+    EXPECT_EQ(none.link2, (std::vector<std::int32_t>{0, 0}));
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
-// Run-time errors: what is recorded, the close request, and the engine's hooks.
+// Run-time errors (what is recorded, the close request), the engine's element hooks, and the
+// editor's report of a recorded error.
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "ScriptTestSupport.h"
 #include "model/ElementHooks.h"
+#include "script/ErrorReport.h"
 #include "script/ScriptHost.h"
 
 namespace {
@@ -14,13 +18,10 @@ using scripttest::Lines;
 TEST(Errors, RecordsCodeLineAndElementThenClosesThePlayer) {
     Harness h;
     auto first = h.Make(ElementKind::Image, Lines({"show"}));
-    auto e = h.Make(ElementKind::Image, Lines({"value = 1", "round 5", "hide"}));
+    auto e = h.Make(ElementKind::Image, Lines({"value = 1", "play", "hide"}), "if value > 1");
     first->SetNext(e.get());
-    const auto r = h.Run(*e);
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.errorCode, 1);
-    EXPECT_EQ(r.errorLine, 2);
-    EXPECT_TRUE(e->shown);  // nothing after the error runs
+    EXPECT_FALSE(h.Run(*e).ok);
+    EXPECT_TRUE(e->shown);  // play is no image statement; nothing after it runs
     EXPECT_EQ(h.settings.writes, (std::vector<std::string>{"RunTime/LastError", "RunTime/LastLine",
                                                            "RunTime/Element"}));
     EXPECT_EQ(h.settings.ReadInt("RunTime", "LastError", 0), 1);
@@ -28,50 +29,24 @@ TEST(Errors, RecordsCodeLineAndElementThenClosesThePlayer) {
     EXPECT_EQ(h.settings.ReadInt("RunTime", "Element", 0), 2);
     EXPECT_EQ(dw::FindElementByIdentity(first.get(), 2), e.get());
     EXPECT_EQ(h.player.closes, 1);
-    first->SetNext(nullptr);
-    e->SetPrev(nullptr);
-}
-
-TEST(Errors, ClickProgramsRecordNegativeCodes) {
-    Harness h;
-    auto e = h.Make(ElementKind::Image, "", Lines({"if value > 1"}));
-    const auto r = h.Click(*e);
-    EXPECT_EQ(r.errorCode, -2);
+    // Click programs record negative codes.
+    EXPECT_EQ(h.Click(*e).errorCode, -2);
     EXPECT_EQ(h.settings.ReadInt("RunTime", "LastError", 0), -2);
     EXPECT_EQ(h.settings.ReadInt("RunTime", "LastLine", 0), 1);
-    EXPECT_EQ(h.player.closes, 1);
+    EXPECT_EQ(h.player.closes, 2);
+    first->SetNext(nullptr);
+    e->SetPrev(nullptr);
 }
 
 TEST(Errors, SilentOddities) {
     Harness h;
     auto e = h.Make(ElementKind::Image,
-                    Lines({"value = 1", "value /= 0", "value ? 3", "data = x1", "offset 900"}));
-    EXPECT_TRUE(h.Run(*e).ok);
+                    Lines({"offset 900", "value = 1", "value /= 0", "value ? 3", "data = x1"}));
+    const auto r = h.Run(*e);
+    EXPECT_TRUE(r.ok);
+    EXPECT_TRUE(std::isinf(r.value));  // IEEE division
     EXPECT_EQ(h.player.closes, 0);
     EXPECT_TRUE(h.settings.writes.empty());
-}
-
-TEST(Errors, PrintFormatsThatAreNotOneFloatingConversion) {
-    Harness h;
-    for (const char* line : {"print %d", "print %s value", "print %f%f", "print HDG"}) {
-        auto e = h.Make(ElementKind::Text, Lines({line}));
-        EXPECT_EQ(h.Run(*e).errorCode, 1) << line;
-    }
-}
-
-TEST(Engine, CompileProgramsAndLink) {
-    scripttest::TestElement e(ElementKind::Image);
-    e.mainProgram = Lines({"link offset 30 server 2", "if value >= 10"});
-    e.clickProgram = "";
-    e.compiledClick = "stale";
-    dw::CompilePrograms(e);
-    EXPECT_EQ(e.compiledMain, "C E 30 F 2\r\nL G V 10\r\n");
-    EXPECT_EQ(e.compiledClick, "");
-    EXPECT_EQ(e.linkedOffset, 30);
-    EXPECT_EQ(e.linkedServer, 2);
-    e.mainProgram = "link offset 3000\r\n";
-    dw::ParseLink(e);
-    EXPECT_EQ(e.linkedOffset, 30);
 }
 
 TEST(Engine, HooksRunThroughTheElementOperations) {
@@ -81,30 +56,61 @@ TEST(Engine, HooksRunThroughTheElementOperations) {
     dwtest::MemorySettingsStore settings;
     dw::SetScriptEnvironment({&settings, &player});
     scripttest::TestElement e(ElementKind::Image);
-    e.mainProgram = Lines({"link offset 3 server 1", "data = value", "rotate"});
+    e.mainProgram = Lines({"link offset 3 server 2", "data = value", "rotate"});
     e.clickProgram = Lines({"round 7"});
     e.SetRunMode(nullptr, true);
-    EXPECT_EQ(e.compiledMain, "C E 3 F 1\r\nP = G\r\nO\r\n");
+    EXPECT_EQ(e.compiledMain, "C E 3 F 2\r\nP = G\r\nO\r\n");
+    EXPECT_EQ(e.linkedServer, 2);
     e.values1 = h.table1->data();
     e.values2 = h.table2->data();
-    h.SetVariable(1, 3, 20);
+    h.SetVariable(2, 3, 20);
     EXPECT_TRUE(e.RunProgram());
     EXPECT_EQ(e.runRotation, 20.0);
     e.OnClick();
     EXPECT_EQ(settings.ReadInt("RunTime", "LastError", 0), -1);
     EXPECT_EQ(player.closes, 1);
+    // Recompiling empties the click program; an incomplete link keeps the primary link.
+    e.SetRunMode(nullptr, false);
+    e.clickProgram = "";
+    e.mainProgram = "link offset 3000\r\n";
+    e.SetRunMode(nullptr, true);
+    EXPECT_EQ(e.compiledClick, "");
+    EXPECT_EQ(e.linkedOffset, 3);
     dw::SetScriptEnvironment({});
-    e.values1 = e.values2 = nullptr;
+    // A changed compiled text is read again on the next run.
+    auto hidden = h.Ran(ElementKind::Image, {"hide"});
+    EXPECT_FALSE(hidden->shown);
+    hidden->compiledMain = "M\r\n";
+    h.Run(*hidden);
+    EXPECT_TRUE(hidden->shown);
 }
 
-TEST(Engine, RecompiledTextIsReadAgain) {
-    Harness h;
-    auto e = h.Make(ElementKind::Image, Lines({"hide"}));
-    h.Run(*e);
-    EXPECT_FALSE(e->shown);
-    e->compiledMain = "M\r\n";
-    h.Run(*e);
-    EXPECT_TRUE(e->shown);
+const std::string kRule = "---------------------------------------------------------";
+
+TEST(ErrorReport, Messages) {
+    // value() throws, failing the test, when there is no report.
+    auto report = dw::BuildScriptErrorReport(1, 2, "value = 1\r\nround 5\r\n", "").value();
+    EXPECT_EQ(report.title, "Sintax error");
+    EXPECT_TRUE(report.askToEdit);
+    EXPECT_FALSE(report.clickProgram);
+    EXPECT_EQ(report.text, "Sintax error at line 2 on the script:\r\n\r\n" + kRule +
+                               "\r\n   value = 1\n-->round 5\n   \r\n" + kRule +
+                               "\r\nDo you want edit?");
+    report = dw::BuildScriptErrorReport(-2, 1, "show\r\n", "// click\r\nif value > 1\r\n").value();
+    EXPECT_TRUE(report.clickProgram);
+    EXPECT_EQ(report.text,
+              "If/Else/Endif not match, error at line 1 (comments line hidden) on the script:"
+              "\r\n\r\n" +
+                  kRule + "\r\n-->if value > 1\n   \r\n" + kRule + "\r\nDo you want edit?");
+    report = dw::BuildScriptErrorReport(8001, 0, "show", "").value();
+    EXPECT_FALSE(report.askToEdit);
+    EXPECT_EQ(report.title, "Sintax error");
+    EXPECT_EQ(report.text, "Unhandled exception occurs while running.\r\n\r\n" + kRule +
+                               "\r\n-->show\r\n" + kRule +
+                               "\r\nPlease check it carefully.\r\nDo you want edit?");
+    EXPECT_EQ(dw::MarkScriptLine("a\r\nb", 7), "   a\n   b");  // beyond the text: no mark
+    for (int code : {0, 3, 7999, 9000, 9001, 9002, -9001, -2147483647 - 1})
+        EXPECT_FALSE(dw::BuildScriptErrorReport(code, 1, "a", "b").has_value()) << code;
 }
 
 }  // namespace

@@ -4,87 +4,55 @@
 #include <cmath>
 #include <limits>
 
-#include "script/LineScanner.h"
 #include "script/NumberText.h"
 
 namespace {
 
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr std::int32_t kMin = -2147483647 - 1;
+
 TEST(LeadingDouble, ReadsTheNumberAtTheStart) {
-    std::size_t used = 0;
-    EXPECT_DOUBLE_EQ(dw::LeadingDouble("3.25abc", &used), 3.25);
-    EXPECT_EQ(used, 4u);
-    EXPECT_DOUBLE_EQ(dw::LeadingDouble("-.5"), -0.5);
-    EXPECT_DOUBLE_EQ(dw::LeadingDouble("+7."), 7.0);
-    EXPECT_DOUBLE_EQ(dw::LeadingDouble("1e3x"), 1000.0);
-    EXPECT_DOUBLE_EQ(dw::LeadingDouble("2E-2"), 0.02);
-    EXPECT_DOUBLE_EQ(dw::LeadingDouble("5e"), 5.0);
-    EXPECT_DOUBLE_EQ(dw::LeadingDouble("5e+"), 5.0);
-    EXPECT_DOUBLE_EQ(dw::LeadingDouble("1/3"), 1.0);
-}
-
-TEST(LeadingDouble, NothingNumericReadsAsZero) {
-    std::size_t used = 99;
-    for (const char* word : {"", "abc", "G", ".", "-", "+.", "e5", "inf", "nan", " 1"}) {
-        EXPECT_EQ(dw::LeadingDouble(word, &used), 0.0) << word;
-        EXPECT_EQ(used, 0u) << word;
+    struct Row {
+        std::string word;
+        double number;
+        std::size_t used;
+    };
+    const Row rows[] = {
+        {"3.25abc", 3.25, 4}, {"-.5", -0.5, 3},     {"+7.", 7, 3},      {"1e3x", 1000, 3},
+        {"2E-2", 0.02, 4},    {"5e", 5, 1},         {"5e+", 5, 1},      {"1/3", 1, 1},
+        {"0x10", 0, 1},       {"", 0, 0},           {"abc", 0, 0},      {"G", 0, 0},
+        {".", 0, 0},          {"-", 0, 0},          {"+.", 0, 0},       {"e5", 0, 0},
+        {"inf", 0, 0},        {"nan", 0, 0},        {" 1", 0, 0},       {"1e400", kInf, 5},
+        {"1e-400", 0, 6},     {"-1e999", -kInf, 6}, {"0.0e-400", 0, 8}, {"9e99999999999", kInf, 13},
+    };
+    for (const Row& row : rows) {
+        std::size_t used = 99;
+        EXPECT_DOUBLE_EQ(dw::LeadingDouble(row.word, &used), row.number) << row.word;
+        EXPECT_EQ(used, row.used) << row.word;
     }
-    // Hexadecimal is not decimal: only its leading 0 is read.
-    EXPECT_EQ(dw::LeadingDouble("0x10", &used), 0.0);
-    EXPECT_EQ(used, 1u);
-}
-
-TEST(LeadingDouble, OutOfRangeMagnitudes) {
-    EXPECT_EQ(dw::LeadingDouble("1e400"), std::numeric_limits<double>::infinity());
-    EXPECT_EQ(dw::LeadingDouble("-1e99999999999999"), -std::numeric_limits<double>::infinity());
-    EXPECT_EQ(dw::LeadingDouble("1e-400"), 0.0);
-    EXPECT_EQ(dw::LeadingDouble("0.0000e-400"), 0.0);
-    EXPECT_EQ(dw::LeadingDouble(std::string(400, '9')), std::numeric_limits<double>::infinity());
 }
 
 TEST(LeadingInt, ReadsDigitsAndSaturates) {
     std::size_t used = 0;
     EXPECT_EQ(dw::LeadingInt("255abc", &used), 255);
     EXPECT_EQ(used, 3u);
-    EXPECT_EQ(dw::LeadingInt("-12.7"), -12);
-    EXPECT_EQ(dw::LeadingInt("+3"), 3);
     EXPECT_EQ(dw::LeadingInt("x1", &used), 0);
     EXPECT_EQ(used, 0u);
+    EXPECT_EQ(dw::LeadingInt("-12.7"), -12);
+    EXPECT_EQ(dw::LeadingInt("+3"), 3);
     EXPECT_EQ(dw::LeadingInt("99999999999"), 2147483647);
-    EXPECT_EQ(dw::LeadingInt("-99999999999999999999"), -2147483647 - 1);
-    EXPECT_EQ(dw::LeadingInt("-2147483648"), -2147483647 - 1);
+    EXPECT_EQ(dw::LeadingInt("-99999999999999999999"), kMin);
+    EXPECT_EQ(dw::LeadingInt("-2147483648"), kMin);
+    EXPECT_EQ(dw::LeadingDouble(std::string(400, '9')), kInf);
 }
 
 TEST(TruncateToInt32, TowardZeroAndIndefiniteOutside) {
-    EXPECT_EQ(dw::TruncateToInt32(-2.7), -2);
-    EXPECT_EQ(dw::TruncateToInt32(2.7), 2);
-    EXPECT_EQ(dw::TruncateToInt32(2147483647.9), 2147483647);
-    EXPECT_EQ(dw::TruncateToInt32(-2147483648.9), -2147483647 - 1);
-    EXPECT_EQ(dw::TruncateToInt32(2147483648.0), -2147483647 - 1);
-    EXPECT_EQ(dw::TruncateToInt32(1e300), -2147483647 - 1);
-    EXPECT_EQ(dw::TruncateToInt32(std::nan("")), -2147483647 - 1);
-    EXPECT_EQ(dw::TruncateToInt32(-std::numeric_limits<double>::infinity()), -2147483647 - 1);
-}
-
-TEST(LineScanner, WordsAndIntegersLikeCScanning) {
-    dw::LineScanner scan("C E 3000x F\t1");
-    std::string_view word;
-    std::int32_t n = 0;
-    ASSERT_TRUE(scan.Word(word));
-    EXPECT_EQ(word, "C");
-    ASSERT_TRUE(scan.Word(word));
-    EXPECT_EQ(word, "E");
-    ASSERT_TRUE(scan.Int(n));
-    EXPECT_EQ(n, 3000);
-    // The integer stopped inside its word; the rest of the word is read next.
-    ASSERT_TRUE(scan.Word(word));
-    EXPECT_EQ(word, "x");
-    EXPECT_FALSE(scan.Int(n));
-    ASSERT_TRUE(scan.Word(word));
-    EXPECT_EQ(word, "F");
-    ASSERT_TRUE(scan.Int(n));
-    EXPECT_EQ(n, 1);
-    EXPECT_FALSE(scan.Word(word));
-    EXPECT_TRUE(scan.AtEnd());
+    const std::pair<double, std::int32_t> rows[] = {
+        {-2.7, -2},           {2.7, 2},      {2147483647.9, 2147483647}, {-2147483648.9, kMin},
+        {2147483648.0, kMin}, {1e300, kMin}, {std::nan(""), kMin},       {-kInf, kMin},
+    };
+    for (const auto& [number, integer] : rows)
+        EXPECT_EQ(dw::TruncateToInt32(number), integer) << number;
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
-// The print statements of text elements, run end to end.
+// The print statements of text elements, run end to end, and their text formats.
 #include <gtest/gtest.h>
 
 #include "ScriptTestSupport.h"
+#include "script/PrintFormats.h"
 
 namespace {
 
@@ -9,7 +10,7 @@ using dw::ElementKind;
 using scripttest::Harness;
 using scripttest::Lines;
 
-// The text shown after running `program` with value = `value` and data = `data`.
+// The text shown after running `line` with value = `value` and data = `data`.
 std::string Shown(const std::string& line, double value = 0, double data = 0) {
     Harness h;
     const std::string setup =
@@ -21,34 +22,25 @@ std::string Shown(const std::string& line, double value = 0, double data = 0) {
     return e->text;
 }
 
-TEST(Print, NumberFormats) {
+TEST(Print, ShownTexts) {
     EXPECT_EQ(Shown("print %05.1f", 0, 3.14159), "003.1");
     EXPECT_EQ(Shown("print %05.1f value", 3.14159), "003.1");
     EXPECT_EQ(Shown("print %05.1f 7"), "007.0");
     EXPECT_EQ(Shown("print HDG%03.0f data", 0, 45), "HDG045");
     EXPECT_EQ(Shown("print"), "<error 1>");
     EXPECT_EQ(Shown("print %d"), "<error 1>");
-}
-
-TEST(Print, Frequencies) {
     EXPECT_EQ(Shown("print_com value", 9029), "123.45");
     EXPECT_EQ(Shown("print_com", 0, 6144), "118.00");
     EXPECT_EQ(Shown("print_frq 2384"), "109.50");
     EXPECT_EQ(Shown("print_com 2053"), "108.05");
     EXPECT_EQ(Shown("print_nav value", 4245), "110.95");
-}
-
-TEST(Print, TransponderAndAdf) {
     EXPECT_EQ(Shown("print_xpndr value", 4608), "1200");
     EXPECT_EQ(Shown("print_xpndr 7"), "0007");
     EXPECT_EQ(Shown("print_xpndr data", 0, -1), "ffff");
     EXPECT_EQ(Shown("print_adf value", 837), "345");
     EXPECT_EQ(Shown("print_adf 4660"), "234");
-}
-
-TEST(Print, StringsAndIdentifiers) {
     EXPECT_EQ(Shown("print_ident value", 4276545), "AAA");
-    EXPECT_EQ(Shown("print_ident value", 0), "");
+    EXPECT_EQ(Shown("print_ident value"), "");
     EXPECT_EQ(Shown("print_str", 0, 4276545), "AAA");
     EXPECT_EQ(Shown("print_str LINE 1\\nLINE 2"), "LINE 1\nLINE 2");
     EXPECT_EQ(Shown("print_str show"), "M");
@@ -59,12 +51,34 @@ TEST(Print, StringsAndIdentifiers) {
     EXPECT_EQ(Shown("print_str PARK", 0, 66), "B");
 }
 
-TEST(Print, OnlyTextElementsPrint) {
-    Harness h;
-    for (ElementKind kind : {ElementKind::Image, ElementKind::Primitive, ElementKind::Audio}) {
-        auto e = h.Make(kind, Lines({"print_str A"}));
-        EXPECT_EQ(h.Run(*e).errorCode, 1);
-    }
+std::string Format(const char* format, double number) {
+    auto parsed = dw::PrintFormat::Parse(format);
+    return parsed ? parsed->Apply(number) : "<rejected>";
+}
+
+TEST(PrintFormat, OneFloatingConversionOnly) {
+    EXPECT_EQ(Format("%.2e", 1234.5), "1.23e+03");
+    EXPECT_EQ(Format("%G", 0.5), "0.5");
+    EXPECT_EQ(Format("%a", 1.0), "0x1p+0");
+    EXPECT_EQ(Format("%-6.1f|", 2.25), "2.2   |");
+    EXPECT_EQ(Format("%+.0f%%", 50), "+50%");
+    EXPECT_EQ(Format("100%%%.1F", 2), "100%2.0");
+    EXPECT_EQ(Format("%300.1f", 1).size(), 300u);
+    EXPECT_TRUE(dw::PrintFormat::Parse("%999.999f").has_value());
+    for (const char* bad :
+         {"%d",   "%s",  "%n",  "%x",     "%05.1f%f", "abc",  "%%",  "%",   "%5",  "%*f",
+          "%.*f", "%lf", "%Lf", "%1234f", "%.1234f",  "%1$f", "%'f", "%f%", "%hf", "%c"})
+        EXPECT_FALSE(dw::PrintFormat::Parse(bad).has_value()) << bad;
+}
+
+TEST(PrintFormats, PackedNumbers) {
+    // The padding test is against ten: 0x0a is shown as "a" without padding.
+    EXPECT_EQ(dw::FrequencyText(0x0a0b), "1a.b");
+    EXPECT_EQ(dw::AdfText(7.9), "007");
+    EXPECT_EQ(dw::PackedCharsText(0x44434241), "ABCD");
+    EXPECT_EQ(dw::PackedCharsText(0x00420041), "A");
+    EXPECT_EQ(dw::PackedCharsText(-5), "");
+    EXPECT_EQ(dw::ExpandLineBreaks("a\\\\nb\\"), "a\\\nb\\");
 }
 
 }  // namespace
