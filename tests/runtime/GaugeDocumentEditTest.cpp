@@ -1,129 +1,89 @@
 // The gauge document's New command, the save prompt, Copy, Cut and Paste through the
 // clipboard, and undo snapshots.
-#include "GaugeDocumentFixture.h"
+#include "GaugeTestSupport.h"
 #include "files/GaugeSkeleton.h"
-#include "files/GaugeVersion.h"
 
 namespace {
 
 using namespace dw;
-using dwtest::GaugeDocumentTest;
+using dwtest::Layout;
+using SavePrompt = dwtest::GaugeDocumentTest;
+using Clipboard = dwtest::GaugeDocumentTest;
+const std::string kSampleLayout =
+    "graph 10,20 g0 | text -5,7 g0 | primitive 0,0 g0 | audio 10,10 g0";
 
-using NewGauge = GaugeDocumentTest;
-using SavePrompt = GaugeDocumentTest;
-using Clipboard = GaugeDocumentTest;
-using Snapshot = GaugeDocumentTest;
-
-const char* const kPromptText =
-    "You have made some changes.\r\nDo you want to save them before exit?";
-
-TEST_F(SavePrompt, AsksOnlyWhenModified) {
-    EXPECT_TRUE(doc.AskSaveChanges());
-    EXPECT_TRUE(ui.messages.empty());
-
+TEST_F(SavePrompt, AsksOnlyWhenModifiedAndYesSavesUnlessTheSaveFails) {
+    EXPECT_TRUE(doc.AskSaveChanges());  // not modified: not asked
+    // No goes on; Cancel stops; Yes with a failing save stops and keeps the changes; Yes with
+    // a cancelled Save As goes on; Yes with a path saves.
     doc.modified = true;
-    ui.QueueAnswer(Answer::No);
-    EXPECT_TRUE(doc.AskSaveChanges());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].title, "Save before exit...");
-    EXPECT_EQ(ui.messages[0].text, kPromptText);
+    const std::tuple<Answer, std::string, bool> rows[] = {
+        {Answer::No, "", true},
+        {Answer::Cancel, "", false},
+        {Answer::Yes, dir.File("no-folder/p.dwl"), false},
+        {Answer::Yes, "", true},
+        {Answer::Yes, dir.File("p.dwl"), true}};
+    for (const auto& [answer, path, goesOn] : rows) {
+        ui.QueueAnswer(answer);
+        doc.gaugePath = path;
+        EXPECT_EQ(doc.AskSaveChanges(), goesOn) << path;
+    }
+    EXPECT_EQ(ui.messages.size(), 6u);  // every row was asked, and the failed save reported
+    EXPECT_EQ(Message(0), std::make_tuple("Save before exit...", Icon::Question,
+                                          "You have made some changes.\r\nDo you want to save "
+                                          "them before exit?"));
     EXPECT_EQ(ui.messages[0].buttons, Buttons::YesNoCancel);
-    EXPECT_EQ(ui.messages[0].icon, Icon::Question);
-
-    ui.QueueAnswer(Answer::Cancel);
-    EXPECT_FALSE(doc.AskSaveChanges());
-    EXPECT_TRUE(doc.modified);
-}
-
-TEST_F(SavePrompt, YesSavesAndGoesOnUnlessTheSaveFails) {
-    FillDocument();
-    doc.modified = true;
-    doc.gaugePath = dir.File("p.dwl");
-    ui.QueueAnswer(Answer::Yes);
-    EXPECT_TRUE(doc.AskSaveChanges());
     EXPECT_FALSE(doc.modified);
     EXPECT_FALSE(dwtest::ReadFile(dir.File("p.dwl")).empty());
-
-    // A save that fails stops the command, so that nothing is thrown away.
-    doc.modified = true;
-    doc.gaugePath = dir.File("no-folder/p.dwl");
-    ui.QueueAnswer(Answer::Yes);
-    EXPECT_FALSE(doc.AskSaveChanges());
-    EXPECT_TRUE(doc.modified);
-
-    // Cancelling the Save As dialog goes on.
-    doc.gaugePath.clear();
-    ui.QueueAnswer(Answer::Yes);
-    EXPECT_TRUE(doc.AskSaveChanges());
 }
 
-TEST_F(NewGauge, StartsAnEmptyGaugeAndOpensItsProperties) {
-    FillDocument();
-    doc.gaugePath = "/x/y.dwl";
-    settings.Seed("ZEKO", "AliasFile", "/data/alias.txt");
-    ASSERT_TRUE(doc.NewGauge());
-    EXPECT_TRUE(doc.elements.Empty());
-    EXPECT_EQ(doc.backColor, 0x808080u);
-    EXPECT_EQ(host.backgrounds, std::vector<Colour>{0x808080});
-    EXPECT_EQ(doc.gaugeName, "New");
-    EXPECT_EQ(doc.gaugePath, "");
-    EXPECT_FALSE(doc.runAtStart);
-    EXPECT_FALSE(doc.modified);
-    EXPECT_EQ(host.title, "ZEKO Dialwright - New");
-    EXPECT_EQ(doc.aliasFile, "/data/alias.txt");
-    EXPECT_EQ(host.aliasFiles, std::vector<std::string>{"/data/alias.txt"});
-    EXPECT_EQ(host.propertiesDialogs, 1);
-    // Frames per second, the links and the custom colours stay.
-    EXPECT_EQ(doc.fps, 25);
-    EXPECT_EQ(doc.link1.alias, "Sim");
-    EXPECT_EQ(doc.customColors[3], 1003u);
-}
-
-TEST_F(NewGauge, CancelAtThePromptKeepsEverything) {
+TEST_F(SavePrompt, NewStartsAnEmptyGaugeAndOpensItsProperties) {
     FillDocument();
     doc.modified = true;
     ui.QueueAnswer(Answer::Cancel);
     EXPECT_FALSE(doc.NewGauge());
-    EXPECT_EQ(doc.elements.Count(), 4u);
-    EXPECT_TRUE(doc.modified);
-    EXPECT_EQ(host.propertiesDialogs, 0);
+    EXPECT_EQ(std::make_tuple(doc.elements.Count(), host.propertiesDialogs),
+              std::make_tuple(std::size_t{4}, 0));
+    doc.gaugePath = "/x/y.dwl";
+    settings.Seed("ZEKO", "AliasFile", "/data/alias.txt");
+    ui.QueueAnswer(Answer::No);
+    ASSERT_TRUE(doc.NewGauge());
+    // Frames per second, the links and the custom colours stay.
+    EXPECT_EQ(Summary(),
+              "New fps25 run0 c4294967295 []  | at -8,12 1024x768 max1 placed0 timers0 "
+              "reloads1 | <Save before exit...> <Save before exit...>");
+    EXPECT_EQ(
+        std::tie(doc.backColor, doc.aliasFile, doc.link1.alias, host.title, host.propertiesDialogs),
+        std::make_tuple(0x808080u, "/data/alias.txt", "FlightSimulator", "ZEKO Dialwright - New",
+                        1));
+    EXPECT_EQ(host.backgrounds, std::vector<Colour>{0x808080});
+    EXPECT_EQ(host.aliasFiles, std::vector<std::string>{"/data/alias.txt"});
 }
 
-TEST_F(Clipboard, CopyPutsTheSelectedElementsInListOrder) {
+TEST_F(Clipboard, CopyAndCutTheSelectedElementsInListOrder) {
     FillDocument();
     doc.elements.At(3)->Select(true);
     doc.elements.At(1)->Select(true);
-    EXPECT_FALSE(doc.ClipboardHasFragment());
     doc.CopySelection();
-    EXPECT_EQ(
-        clipboard.text,
-        std::string(kGaugeTextPrefix) + "xmlns=\"" + kGaugeSchemaAddress +
-            "\" version=\"2.0.0.0\">\n\t<properties copyfromgauge=\"Cockpit &quot;A&quot;\"/>\n" +
-            dwtest::SampleTextXml(1) + dwtest::SampleAudioXml(1) + "</gauge>\n");
+    const std::string file = dwtest::SampleGaugeText();
+    EXPECT_EQ(clipboard.text,
+              file.substr(0, file.find("\t<properties")) +
+                  "\t<properties copyfromgauge=\"Caf\xE9 &amp; &quot;A&quot;\"/>\n" +
+                  dwtest::SampleXml(dwtest::kText) + dwtest::SampleXml(dwtest::kAudio) +
+                  "</gauge>\n");
     EXPECT_TRUE(doc.ClipboardHasFragment());
     EXPECT_FALSE(doc.modified);
-    EXPECT_GE(host.menuUpdates, 1);
-
     clipboard.text = "just some text";
-    EXPECT_FALSE(doc.ClipboardHasFragment());
     EXPECT_FALSE(doc.PasteFragment());
     EXPECT_TRUE(host.undoCodes.empty());
-}
 
-TEST_F(Clipboard, CutRemovesTheSelectionAndKeepsTheOrderOfTheRest) {
-    FillDocument();
-    doc.elements.Append(dwtest::SampleGraph());
-    CElement* second = doc.elements.At(1);
-    CElement* fourth = doc.elements.At(3);
-    for (std::size_t i : {0u, 2u, 4u}) doc.elements.At(i)->Select(true);
+    // Cut of three elements including the head: the rest keep their order.
+    doc.elements.Append(dwtest::Sample(dwtest::kGraph));
+    for (std::size_t i : {0u, 1u, 2u, 3u, 4u}) doc.elements.At(i)->Select(i % 2 == 0);
     doc.CutSelection();
-    ASSERT_EQ(doc.elements.Count(), 2u);
-    EXPECT_EQ(doc.elements.Head(), second);
-    EXPECT_EQ(doc.elements.At(1), fourth);
-    EXPECT_EQ(second->GetPrev(), nullptr);
+    EXPECT_EQ(Layout(doc.elements), "text -5,7 g0 | audio 10,10 g0");
     EXPECT_TRUE(doc.modified);
-    const XmlNode root = ParseString(clipboard.text, "gauge", nullptr);
-    EXPECT_EQ(root.ChildCount("element"), 3);
+    EXPECT_EQ(ParseString(clipboard.text, "gauge", nullptr).ChildCount("element"), 3);
 }
 
 TEST_F(Clipboard, PasteOffsetsGroupsAndSelectsTheNewElements) {
@@ -132,92 +92,55 @@ TEST_F(Clipboard, PasteOffsetsGroupsAndSelectsTheNewElements) {
     doc.elements.At(0)->Select(true);
     doc.elements.At(2)->Select(true);
     doc.CopySelection();
-    const Rect firstRect = doc.elements.At(0)->GetRect();
     ASSERT_TRUE(doc.PasteFragment());
-
     EXPECT_EQ(host.undoCodes, std::vector<int>{3});
-    ASSERT_EQ(doc.elements.Count(), 6u);
-    EXPECT_FALSE(doc.elements.At(0)->IsSelected());
-    EXPECT_FALSE(doc.elements.At(2)->IsSelected());
-    CElement* a = doc.elements.At(4);
-    CElement* b = doc.elements.At(5);
-    EXPECT_EQ(a->GetKind(), ElementKind::Image);
-    EXPECT_EQ(b->GetKind(), ElementKind::Primitive);
-    EXPECT_EQ(a->GetRect(), firstRect.Offset(25, 25));
-    EXPECT_EQ(doc.groupCounter, 3);
-    EXPECT_EQ(a->GetGroup(), 3);
-    EXPECT_EQ(b->GetGroup(), 3);
-    EXPECT_TRUE(a->IsSelected());
-    EXPECT_TRUE(b->IsSelected());
-    EXPECT_TRUE(a->IsPrimary());
-    EXPECT_FALSE(b->IsPrimary());
-    EXPECT_TRUE(doc.modified);
-}
-
-TEST_F(Clipboard, ASingleElementIsPastedWithoutAGroup) {
-    FillDocument();
+    EXPECT_EQ(Layout(doc.elements), kSampleLayout + " | graph 35,45 g3*! | primitive 25,25 g3*");
+    EXPECT_EQ(std::tie(doc.groupCounter, doc.modified), std::make_tuple(3, true));
+    // A single element is pasted without a new group.
+    for (std::size_t i : {4u, 5u}) doc.elements.At(i)->Select(false);
     doc.elements.At(1)->Select(true);
     doc.CopySelection();
     ASSERT_TRUE(doc.PasteFragment());
-    EXPECT_EQ(doc.groupCounter, 0);
-    EXPECT_EQ(doc.elements.Last()->GetGroup(), 0);
-    EXPECT_TRUE(doc.elements.Last()->IsPrimary());
-}
+    EXPECT_EQ(doc.groupCounter, 3);
+    EXPECT_EQ(Layout(doc.elements),
+              kSampleLayout + " | graph 35,45 g3 | primitive 25,25 g3 | text 20,32 g0*!");
 
-TEST_F(Clipboard, NewerFragmentsAreRefusedAndBrokenOnesIgnored) {
-    FillDocument();
+    // A newer fragment is refused with a message, a broken one ignored without.
     clipboard.text = std::string(kGaugeTextPrefix) + "version=\"2.0.0.1\">\n" +
-                     dwtest::SampleTextXml(1) + "</gauge>\n";
+                     dwtest::SampleXml(dwtest::kText) + "</gauge>\n";
     EXPECT_FALSE(doc.PasteFragment());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].title, "Invalid file format.");
-    EXPECT_EQ(ui.messages[0].text, NewerFragmentMessage("2.0.0.1"));
-    EXPECT_EQ(doc.elements.Count(), 4u);
-
+    EXPECT_EQ(Message(0),
+              std::make_tuple("Invalid file format.", Icon::Error,
+                              "The info you are 'pasting' is incompatible with this version of "
+                              "Dialwright.\r\n\r\nIt's on 2.0.0.1 version and, must be on 2.0.0.0 "
+                              "version, or on a newest one."));
     clipboard.text = std::string(kGaugeTextPrefix) + "version=\"2.0.0.0\">\n<element type=";
     EXPECT_TRUE(doc.ClipboardHasFragment());
     EXPECT_FALSE(doc.PasteFragment());
-    EXPECT_EQ(ui.messages.size(), 1u);  // no message for a fragment that does not parse
-    EXPECT_EQ(doc.elements.Count(), 4u);
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(doc.elements.Count(), 7u);
 }
 
-TEST_F(Snapshot, HoldsOnlyTheElementsAndRestoresThemInPlace) {
+TEST_F(Clipboard, SnapshotsHoldOnlyTheElementsAndRestoreThemInPlace) {
+    const std::string empty = doc.SnapshotText();
     FillDocument();
     doc.elements.At(2)->Select(true);
     const std::string snapshot = doc.SnapshotText();
-    EXPECT_EQ(snapshot, std::string(kGaugeTextPrefix) + "xmlns=\"" + kGaugeSchemaAddress +
-                            "\" version=\"2.0.0.0\">\n" + dwtest::SampleGraphXml(1) +
-                            dwtest::SampleTextXml(1) + dwtest::SamplePrimitiveXml(1) +
-                            dwtest::SampleAudioXml(1) + "</gauge>\n");
-
-    const dw::ElementList before = dwtest::SampleElements();
+    const std::string file = dwtest::SampleGaugeText();
+    EXPECT_EQ(snapshot,
+              file.substr(0, file.find("\t<properties")) + file.substr(file.find("\t<element ")));
     doc.elements.Remove(doc.elements.At(1));
     doc.elements.Head()->MoveBy(100, 100);
     doc.modified = false;
     ASSERT_TRUE(doc.RestoreSnapshot(snapshot));
-    dwtest::ExpectSameLists(before, doc.elements);
-    for (const CElement& e : doc.elements) {
-        EXPECT_FALSE(e.IsSelected());
-        EXPECT_EQ(e.GetGroup(), 0);
-    }
+    EXPECT_EQ(doc.SnapshotText(), snapshot);
     EXPECT_TRUE(doc.modified);
-
     // Restoring appends without offset, group or selection.
     ASSERT_TRUE(doc.InsertFragment(snapshot, true));
-    ASSERT_EQ(doc.elements.Count(), 8u);
-    EXPECT_EQ(doc.elements.At(4)->GetRect(), doc.elements.At(0)->GetRect());
-    EXPECT_FALSE(doc.elements.At(4)->IsSelected());
-    EXPECT_EQ(doc.elements.At(4)->GetGroup(), 0);
-
+    EXPECT_EQ(Layout(doc.elements), kSampleLayout + " | " + kSampleLayout);
     EXPECT_FALSE(doc.RestoreSnapshot("<gauge"));
     EXPECT_EQ(doc.elements.Count(), 8u);
-}
-
-TEST_F(Snapshot, AnEmptyGaugeGivesAnEmptySnapshot) {
-    const std::string snapshot = doc.SnapshotText();
-    EXPECT_TRUE(IsGaugeFragmentText(snapshot));
-    FillDocument();
-    ASSERT_TRUE(doc.RestoreSnapshot(snapshot));
+    ASSERT_TRUE(doc.RestoreSnapshot(empty));
     EXPECT_TRUE(doc.elements.Empty());
 }
 

@@ -1,55 +1,51 @@
 // The gauge document's file commands: Save, Save As, Open, Insert, with the version rules,
-// refusals and the working folder.
+// refusals, all-or-nothing loads and the working folder. (Reading back what was saved is
+// checked byte for byte by the dwtool resave tests.)
 #include <QImage>
 #include <filesystem>
 
-#include "GaugeDocumentFixture.h"
-#include "files/GaugeVersion.h"
+#include "GaugeTestSupport.h"
 
 namespace {
 
 using namespace dw;
-using dwtest::GaugeDocumentTest;
+using dwtest::HasSubstr;
 using dwtest::ReadFile;
+using FileSave = dwtest::GaugeDocumentTest;
+using FileOpen = dwtest::GaugeDocumentTest;
 
-using FileSave = GaugeDocumentTest;
-using FileOpen = GaugeDocumentTest;
-using FileInsert = GaugeDocumentTest;
+const char* const kTodosFilter = "ZEKO Gauges (*.dwl;*.xml)|*.dwl; *.xml|Todos (*.*)|*.*||";
 
-TEST_F(FileSave, WritesEveryPartInFileOrder) {
+TEST_F(FileSave, WritesEveryPartInFileOrderAfterTheSettings) {
     FillDocument();
     doc.gaugePath = dir.File("cockpit.dwl");
     doc.modified = true;
-    SetCharMode(CharMode::SingleByte);
     EXPECT_EQ(doc.SaveGauge(), CGaugeDocument::SaveOutcome::Saved);
     EXPECT_FALSE(doc.modified);
-    EXPECT_EQ(ReadFile(dir.File("cockpit.dwl")), FilledDocumentText());
-
-    SetCharMode(CharMode::Utf8);  // before any file was opened: the byte-order mark first
-    EXPECT_TRUE(doc.WriteGauge());
-    EXPECT_EQ(ReadFile(dir.File("cockpit.dwl")), "\xEF\xBB\xBF" + FilledDocumentText());
-    EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(FileSave, SavesTheSettingsFirst) {
-    FillDocument();
-    doc.gaugePath = dir.File("g.dwl");
+    EXPECT_EQ(ReadFile(doc.gaugePath), dwtest::SampleGaugeText());
+    EXPECT_EQ(settings.writes.at(0), "Options/BackColor");
+    EXPECT_EQ(settings.ReadString("Options", "LastGauge", ""), doc.gaugePath);
+    host.placement.maximized = doc.runAtStart = false;
     ASSERT_TRUE(doc.WriteGauge());
-    ASSERT_GE(settings.writes.size(), 2u);
-    EXPECT_EQ(settings.writes[0], "Options/BackColor");
-    EXPECT_EQ(settings.writes[1], "Options/LastGauge");
-    EXPECT_EQ(settings.ReadString("Options", "LastGauge", ""), dir.File("g.dwl"));
-    EXPECT_EQ(settings.ReadInt("Options", "BackColor", 0), 0x102030);
-    EXPECT_EQ(settings.ReadString("ZEKO", "Alias2", ""), "Radio");
-    EXPECT_EQ(settings.ReadInt("ZEKO", "Rect_Right", 0), 815);
-    EXPECT_EQ(settings.ReadInt("ZEKO", "Maximized", 0), 1);
+    EXPECT_THAT(ReadFile(doc.gaugePath),
+                testing::AllOf(HasSubstr("maximized=\"0\""), HasSubstr("runatstart=\"no\"")));
+
+    // A failed write is reported and keeps the old file and the gauge modified (the long
+    // name leaves no room for the temporary file beside it).
+    doc.gaugePath = dir.Write(std::string(250, 'g'), "old");
+    doc.modified = true;
+    EXPECT_EQ(doc.SaveGauge(), CGaugeDocument::SaveOutcome::Failed);
+    EXPECT_EQ(std::get<1>(Message(0)), Icon::Error);
+    EXPECT_THAT(std::get<2>(Message(0)), HasSubstr(doc.gaugePath));
+    EXPECT_EQ(std::make_tuple(ReadFile(doc.gaugePath), doc.modified), std::make_tuple("old", true));
 }
 
 TEST_F(FileSave, SaveAsAppendsDwlUnlessTheNameEndsInDwlOrXml) {
-    const std::pair<std::string, std::string> cases[] = {{"panel", "panel.dwl"},
-                                                         {"Panel.XML", "panel.xml"},
-                                                         {"panel.txt", "panel.txt.dwl"},
-                                                         {"PANEL.DWL", "panel.dwl"}};
+    doc.modified = true;
+    EXPECT_EQ(doc.SaveGauge(), CGaugeDocument::SaveOutcome::Cancelled);  // no path: Save As
+    EXPECT_TRUE(doc.modified && settings.writes.empty());
+    const std::pair<std::string, std::string> cases[] = {
+        {"panel", "panel.dwl"}, {"Panel.XML", "panel.xml"}, {"panel.txt", "panel.txt.dwl"}};
     for (const auto& [chosen, stored] : cases) {
         ui.QueueFile(dir.File(chosen));
         EXPECT_EQ(doc.SaveGaugeAs(), CGaugeDocument::SaveOutcome::Saved) << chosen;
@@ -57,264 +53,126 @@ TEST_F(FileSave, SaveAsAppendsDwlUnlessTheNameEndsInDwlOrXml) {
         EXPECT_TRUE(std::filesystem::exists(dir.File(stored))) << stored;
     }
     const FileRequest& request = ui.fileRequests.back();
-    EXPECT_TRUE(request.save);
-    EXPECT_EQ(request.title, "Save Gauge as...");
-    EXPECT_EQ(request.filter, "ZEKO Gauges (*.dwl;*.xml)|*.dwl; *.xml|Todos (*.*)|*.*||");
-    EXPECT_FALSE(request.overwritePrompt);
-    EXPECT_EQ(request.initialName, LowerLatin1(dir.Path().string()) + "/panel.txt.dwl");
+    EXPECT_EQ(std::tie(request.save, request.title, request.filter, request.overwritePrompt),
+              std::make_tuple(true, "Save Gauge as...", kTodosFilter, false));
+    EXPECT_EQ(request.initialName, LowerLatin1(dir.Path().string()) + "/panel.xml");
 }
 
-TEST_F(FileSave, SaveWithoutAPathAsksForOneAndCancelChangesNothing) {
-    doc.modified = true;
-    EXPECT_EQ(doc.SaveGauge(), CGaugeDocument::SaveOutcome::Cancelled);
-    ASSERT_EQ(ui.fileRequests.size(), 1u);
-    EXPECT_TRUE(doc.modified);
-    EXPECT_EQ(doc.gaugePath, "");
-    EXPECT_TRUE(settings.writes.empty());
-}
-
-TEST_F(FileSave, AFailedWriteIsReportedAndKeepsTheGaugeModified) {
-    FillDocument();
-    doc.modified = true;
-    doc.gaugePath = dir.File("missing-folder/g.dwl");
-    EXPECT_EQ(doc.SaveGauge(), CGaugeDocument::SaveOutcome::Failed);
-    EXPECT_TRUE(doc.modified);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].icon, Icon::Error);
-    EXPECT_NE(ui.messages[0].text.find(dir.File("missing-folder/g.dwl")), std::string::npos);
-
-    // A folder in the way of the file: it is neither replaced nor touched.
-    std::filesystem::create_directory(dir.File("taken.dwl"));
-    doc.gaugePath = dir.File("taken.dwl");
-    EXPECT_FALSE(doc.WriteGauge());
-    EXPECT_TRUE(std::filesystem::is_directory(dir.File("taken.dwl")));
-    EXPECT_TRUE(doc.modified);
-}
-
-TEST_F(FileSave, SavedGaugesOpenToAnEqualDocument) {
-    FillDocument();
-    doc.gaugePath = dir.File("round.dwl");
-    ASSERT_TRUE(doc.WriteGauge());
-
-    dwtest::ScriptedInteraction ui2;
-    dw::HeadlessGaugeHost host2;
-    CGaugeDocument other(ui2, clipboard, host2);
-    ui2.QueueFile(dir.File("round.dwl"));
-    ASSERT_TRUE(other.OpenGauge());
-    EXPECT_TRUE(ui2.messages.empty());
-    dwtest::ExpectSameLists(doc.elements, other.elements);
-    EXPECT_EQ(other.gaugeName, doc.gaugeName);
-    EXPECT_EQ(other.fps, doc.fps);
-    EXPECT_EQ(other.backColor, doc.backColor);
-    EXPECT_EQ(other.runAtStart, doc.runAtStart);
-    EXPECT_EQ(other.aliasFile, doc.aliasFile);
-    EXPECT_EQ(other.customColors, doc.customColors);
-    EXPECT_EQ(other.link1.alias, "Sim");
-    EXPECT_EQ(other.link2.port, 9001);
-    EXPECT_EQ(host2.placement, host.placement);
-    EXPECT_EQ(host2.title, "ZEKO Dialwright - Cockpit \"A\"");
-    EXPECT_EQ(host2.runTimers, std::vector<int>{250});
-    EXPECT_EQ(host2.aliasFiles, std::vector<std::string>{"aliases.txt"});
-    EXPECT_FALSE(other.modified);
-
-    // Written again, the file is the same to the byte.
-    other.gaugePath = dir.File("again.dwl");
-    ASSERT_TRUE(other.WriteGauge());
-    EXPECT_EQ(ReadFile(dir.File("again.dwl")), ReadFile(dir.File("round.dwl")));
-}
-
-TEST_F(FileOpen, TheDialogAndCancel) {
+TEST_F(FileOpen, TheDialogAndWhatTheFileSets) {
     doc.gaugePath = "/somewhere/old.dwl";
-    EXPECT_FALSE(doc.OpenGauge());
-    ASSERT_EQ(ui.fileRequests.size(), 1u);
-    const FileRequest& request = ui.fileRequests[0];
-    EXPECT_FALSE(request.save);
-    EXPECT_EQ(request.title, "Open Gauge");
-    EXPECT_EQ(request.filter, "ZEKO Gauges (*.dwl;*.xml)|*.dwl; *.xml|All (*.*)|*.*||");
-    EXPECT_EQ(request.initialName, "/somewhere/old.dwl");
-    EXPECT_TRUE(request.mustExist);
-    EXPECT_EQ(doc.gaugePath, "/somewhere/old.dwl");
-    EXPECT_EQ(host.repaints, 0);
-}
-
-TEST_F(FileOpen, TakesThePropertiesAndReplacesTheElements) {
-    doc.elements = dwtest::SampleElements();
-    doc.backColor = 0x808080;
-    const std::string path =
-        WriteGauge("g.dwl", GaugeText("2.0.0.0", "name=\"Dash\" fps=\"0\" backcolor=\"255\"",
-                                      dwtest::SampleTextXml(1),
-                                      "<zekolink_1 alias=\"One\" ip=\"1.2.3.4\" port=\"1\"/>\n"));
+    EXPECT_FALSE(doc.OpenGauge());  // cancelled: nothing changes
+    const FileRequest& request = ui.fileRequests.at(0);
+    EXPECT_EQ(std::tie(request.save, request.title, request.filter, request.initialName,
+                       request.mustExist, doc.gaugePath),
+              std::make_tuple(false, "Open Gauge",
+                              "ZEKO Gauges (*.dwl;*.xml)|*.dwl; *.xml|All (*.*)|*.*||",
+                              "/somewhere/old.dwl", true, "/somewhere/old.dwl"));
+    const std::string path = WriteGauge("G.dwl", "2.0.0.0", "name=\"Dash\" backcolor=\"255\"", "",
+                                        "<zekolink_1 alias=\"One\" ip=\"1.2.3.4\" port=\"1\"/>\n");
     ASSERT_TRUE(Open(path));
-    EXPECT_EQ(doc.gaugePath, LowerLatin1(path));
-    ASSERT_EQ(doc.elements.Count(), 1u);
-    EXPECT_EQ(doc.elements.Head()->GetKind(), ElementKind::Text);
-    EXPECT_EQ(doc.gaugeName, "Dash");
-    EXPECT_EQ(doc.fps, 10);
-    EXPECT_EQ(doc.backColor, 255u);
-    EXPECT_EQ(host.backgrounds, std::vector<Colour>{255});
-    EXPECT_EQ(doc.link1.alias, "One");
-    EXPECT_EQ(doc.link2.alias, "MORV");  // no node in the file: the link is kept
-    EXPECT_FALSE(doc.runAtStart);
-    EXPECT_TRUE(host.runTimers.empty());
-    EXPECT_EQ(host.title, "ZEKO Dialwright - Dash");
-    EXPECT_GE(host.repaints, 1);
-    EXPECT_GE(host.menuUpdates, 1);
-}
-
-TEST_F(FileOpen, FramesPerSecondAreKeptWithinOneToForty) {
-    for (const auto& [attribute, fps] : std::vector<std::pair<std::string, int>>{
-             {"fps=\"0\"", 10}, {"fps=\"\"", 10}, {"", 10}, {"fps=\"55\"", 40}, {"fps=\"7\"", 7}}) {
-        ASSERT_TRUE(Open(WriteGauge("f.dwl", GaugeText("2.0.0.0", attribute)))) << attribute;
+    EXPECT_EQ(std::tie(doc.link1.alias, doc.link2.alias, host.title),
+              std::make_tuple("One", "MORV", "ZEKO Dialwright - Dash"));  // link 2 is kept
+    const std::pair<const char*, int> fpsCases[] = {
+        {"fps=\"0\"", 10}, {"fps=\"\"", 10},   {"", 10},          {"fps=\"-3\"", 10},
+        {"fps=\"1\"", 1},  {"fps=\"40\"", 40}, {"fps=\"55\"", 40}};
+    for (const auto& [attribute, fps] : fpsCases) {
+        ASSERT_TRUE(Open(WriteGauge("f.dwl", "2.0.0.0", attribute))) << attribute;
         EXPECT_EQ(doc.fps, fps) << attribute;
     }
-    EXPECT_TRUE(host.backgrounds.size() == 1u);  // 0x808080 -> 0 once, then unchanged
+    EXPECT_EQ(host.backgrounds, (std::vector<Colour>{255, 0}));  // told only of changes
 }
 
-TEST_F(FileOpen, OlderVersionsKeepTheWindowAndTheColours) {
-    const std::string props =
+// Each file is opened over the sample gauge with unsaved changes (the user does not save
+// them): what is taken depends on the version, and a file that is refused changes nothing.
+TEST_F(FileOpen, VersionsFlagsAndRefusals) {
+    const std::string old =
         "name=\"Old\" maximized=\"1\" pos_x=\"5\" pos_y=\"6\" pos_w=\"7\" pos_h=\"8\" "
-        "aliasfile=\"other.txt\" customcolor_0=\"42\"";
-    ASSERT_TRUE(Open(WriteGauge("a.dwl", GaugeText("1.0.0.2", props))));
-    EXPECT_EQ(host.placementsRestored, 0);
-    EXPECT_EQ(doc.customColors[0], 0u);
-    EXPECT_TRUE(host.aliasFiles.empty());
-
-    ASSERT_TRUE(Open(WriteGauge("b.dwl", GaugeText("1.0.0.3", props))));
-    EXPECT_EQ(host.placementsRestored, 1);
-    EXPECT_EQ(host.placement, (WindowPlacement{5, 6, 7, 8, true}));
-    EXPECT_EQ(doc.customColors[0], 0u);
-    EXPECT_TRUE(host.aliasFiles.empty());
-
-    ASSERT_TRUE(Open(WriteGauge("c.dwl", GaugeText("1.0.0.4", props))));
-    EXPECT_EQ(doc.customColors[0], 42u);
-    EXPECT_EQ(doc.aliasFile, "other.txt");
-    EXPECT_EQ(host.aliasFiles, std::vector<std::string>{"other.txt"});
-
-    ASSERT_TRUE(Open(WriteGauge("d.dwl", GaugeText("10.0.0.0", "name=\"Ten\""))));
-    EXPECT_EQ(doc.gaugeName, "Ten");
-}
-
-TEST_F(FileOpen, RunAtStartPlaysTheGaugeAfter250Ms) {
-    ASSERT_TRUE(Open(WriteGauge("r.dwl", GaugeText("2.0.0.0", "runatstart=\"yes\""))));
-    EXPECT_TRUE(doc.runAtStart);
-    EXPECT_EQ(host.runTimers, std::vector<int>{250});
-    ASSERT_TRUE(Open(WriteGauge("s.dwl", GaugeText("2.0.0.0", "runatstart=\"Yes\""))));
-    EXPECT_FALSE(doc.runAtStart);
-    EXPECT_EQ(host.runTimers.size(), 1u);
-}
-
-TEST_F(FileOpen, NewerVersionsAreRefusedAndChangeNothing) {
-    doc.elements = dwtest::SampleElements();
-    doc.gaugeName = "Mine";
-    doc.gaugePath = "/keep/me.dwl";
-    const std::string folderBefore = WorkingFolder();
-    for (const char* version : {"2.0.0.1", "3.0"}) {
-        const std::string path = WriteGauge("new.dwl", GaugeText(version, "name=\"Newer\""));
-        ui.messages.clear();
-        EXPECT_FALSE(Open(path)) << version;
-        ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_EQ(ui.messages[0].title, "Invalid file format.");
-        EXPECT_EQ(ui.messages[0].icon, Icon::Error);
-        EXPECT_EQ(ui.messages[0].text, NewerFileMessage(LowerLatin1(path), version));
-        EXPECT_EQ(doc.gaugeName, "Mine");
-        EXPECT_EQ(doc.gaugePath, "/keep/me.dwl");
-        EXPECT_EQ(doc.elements.Count(), 4u);
-        EXPECT_EQ(WorkingFolder(), folderBefore);
+        "aliasfile=\"other.txt\" customcolor_0=\"42\" runatstart=\"yes\"";
+    const std::string text = dwtest::SampleXml(dwtest::kText);
+    const std::string kept =
+        "Caf\xE9 & \"A\" fps25 run1 c4294967295 [graph text primitive audio] me.dwl modified | "
+        "at -8,12 1024x768 max1 placed0 timers0 reloads0 | <Save before exit...>";
+    const std::pair<std::string, std::string> rows[] = {
+        {GaugeText("1.0.0.2", old),
+         "Old fps10 run1 c4294967295 [] g.dwl | at -8,12 1024x768 "
+         "max1 placed0 timers1 reloads0 | <Save before exit...>"},
+        {GaugeText("1.0.0.3", old),
+         "Old fps10 run1 c4294967295 [] g.dwl | at 5,6 7x8 max1 "
+         "placed1 timers1 reloads0 | <Save before exit...>"},
+        {GaugeText("1.0.0.4", old),
+         "Old fps10 run1 c42 [] g.dwl | at 5,6 7x8 max1 placed1 "
+         "timers1 reloads1 | <Save before exit...>"},
+        {GaugeText("10.0.0.0", "name=\"Ten\" maximized=\"2\" runatstart=\"Yes\""),
+         "Ten fps10 run0 c0 [] g.dwl | at 0,0 0x0 max0 placed1 timers0 reloads1 | <Save before "
+         "exit...>"},
+        {GaugeText("2.0.0.0", "RUNATSTART=\"yes\"",
+                   text + "<element type=\"dial\"/>" + dwtest::SampleXml(dwtest::kAudio) +
+                       "<element name=\"untyped\"/>"),
+         " fps10 run1 c0 [text audio] g.dwl | at 0,0 0x0 max0 placed1 timers1 reloads1 | <Save "
+         "before exit...>"},
+        {GaugeText("2.0.0.1", old), kept + " <Invalid file format.>"},
+        {GaugeText("3.0", old), kept + " <Invalid file format.>"},
+        {GaugeText("1.0.0.4", old, text + "<element type=\"graph\" width=\"-7\"/>"),
+         kept + " <Error>"},
+        {"<gauge><properties></gauge>", kept + " <XML Parsing error>"},
+        {"<panel version=\"2.0.0.0\"/>", kept + " <XML Parsing error>"},
+        {"", kept + " <XML Parsing error>"}};  // no file
+    for (const auto& [file, expected] : rows) {
+        SCOPED_TRACE(file.substr(0, 90));
+        dwtest::GaugeSession session;
+        session.FillDocument();
+        session.doc.gaugePath = "/keep/me.dwl";
+        session.doc.modified = true;
+        session.ui.QueueAnswer(Answer::No);
+        const std::string folderBefore = WorkingFolder();
+        const bool opened =
+            session.Open(file.empty() ? dir.File("absent.dwl") : dir.Write("g.dwl", file));
+        EXPECT_EQ(session.Summary(), expected);
+        EXPECT_EQ(WorkingFolder() == folderBefore, !opened);
+        ResetWorkingFolder();
     }
 }
 
-TEST_F(FileOpen, ParseErrorsAreReportedByTheXmlLayer) {
-    doc.gaugePath = "/keep/me.dwl";
-    EXPECT_FALSE(Open(WriteGauge("bad.dwl", "<gauge><properties></gauge>")));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].title, "XML Parsing error");
-    EXPECT_FALSE(Open(WriteGauge("root.dwl", "<panel version=\"2.0.0.0\"/>")));
-    ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_NE(ui.messages[1].text.find("First Tag should be 'gauge'."), std::string::npos);
-    EXPECT_FALSE(Open(dir.File("absent.dwl")));
-    EXPECT_EQ(doc.gaugePath, "/keep/me.dwl");
-}
-
-TEST_F(FileOpen, UnknownElementTypesAreSkipped) {
-    const std::string elements = dwtest::SampleGraphXml(1) +
-                                 "\t<element type=\"dial\" name=\"?\"/>\n" +
-                                 dwtest::SampleAudioXml(1) + "\t<element name=\"untyped\"/>\n";
-    ASSERT_TRUE(Open(WriteGauge("u.dwl", GaugeText("2.0.0.0", "", elements))));
-    ASSERT_EQ(doc.elements.Count(), 2u);
-    EXPECT_EQ(doc.elements.At(0)->GetKind(), ElementKind::Image);
-    EXPECT_EQ(doc.elements.At(1)->GetKind(), ElementKind::Audio);
-}
-
-TEST_F(FileOpen, AnElementThatCannotBeBuiltLeavesTheGaugeAsItWas) {
-    doc.elements = dwtest::SampleElements();
-    doc.gaugeName = "Mine";
-    doc.fps = 33;
-    doc.modified = true;
-    const std::string elements =
-        dwtest::SampleTextXml(1) + "\t<element type=\"graph\" width=\"-7\" height=\"4\"/>\n";
-    ui.QueueAnswer(Answer::No);  // do not save the changes first
-    EXPECT_FALSE(Open(WriteGauge("broken.dwl", GaugeText("1.0.0.4",
-                                                         "name=\"B\" fps=\"5\" customcolor_1=\"9\" "
-                                                         "maximized=\"1\" runatstart=\"yes\"",
-                                                         elements))));
-    ASSERT_EQ(ui.messages.size(), 2u);  // the save question (answered No), then the error
-    EXPECT_EQ(ui.messages[1].icon, Icon::Error);
-    EXPECT_NE(ui.messages[1].text.find("element 2 (type \"graph\")"), std::string::npos);
-    EXPECT_EQ(doc.elements.Count(), 4u);
-    EXPECT_EQ(doc.gaugeName, "Mine");
-    EXPECT_EQ(doc.fps, 33);
-    EXPECT_EQ(doc.customColors[1], 0u);
-    EXPECT_TRUE(doc.modified);
-    EXPECT_EQ(host.placementsRestored, 0);
-    EXPECT_TRUE(host.runTimers.empty());
-    EXPECT_TRUE(host.aliasFiles.empty());
-}
-
-TEST_F(FileOpen, GaugesBeyondTheLimitsAreRefused) {
-    GaugeLimits limits;
-    limits.maxElements = 2;
-    limits.maxTotalPixels = 1000;
+TEST_F(FileOpen, RefusalMessagesAndLimits) {
+    const std::string path = WriteGauge("new.dwl", "2.0.0.1", "");
+    EXPECT_FALSE(Open(path));
+    EXPECT_EQ(
+        Message(0),
+        std::make_tuple("Invalid file format.", Icon::Error,
+                        "The file " + LowerLatin1(path) +
+                            " you are loading is incompatible with this version of "
+                            "Dialwright.\r\n\r\nIt's on 2.0.0.1 version and, must be on "
+                            "2.0.0.0 version, or on a older one.\r\n\r\nPlease, got to " +
+                            kDialwrightWebSite + " and download the las version of Dialwright."));
+    GaugeLimits limits;  // too many elements, too many pixels
+    std::tie(limits.maxElements, limits.maxTotalPixels) = std::make_tuple(2, 1000);
     CGaugeDocument small(ui, clipboard, host, nullptr, ElementFactory::Instance(), limits);
-    const std::string three = std::string(3, ' ') +
-                              "\t<element type=\"text\"/>\n"
-                              "\t<element type=\"text\"/>\n"
-                              "\t<element type=\"text\"/>\n";
-    small.gaugePath = WriteGauge("three.dwl", GaugeText("2.0.0.0", "", three));
+    const std::string text = "<element type=\"text\"/>";
+    small.gaugePath = WriteGauge("three.dwl", "2.0.0.0", "", text + text + text);
     EXPECT_FALSE(small.LoadGauge(false));
-    const std::string big =
-        "\t<element type=\"audio\" width=\"30\" height=\"30\"/>\n"
-        "\t<element type=\"audio\" width=\"30\" height=\"30\"/>\n";
-    small.gaugePath = WriteGauge("big.dwl", GaugeText("2.0.0.0", "", big));
+    EXPECT_THAT(std::get<2>(Message(1)), HasSubstr("more elements"));
+    const std::string audio = "<element type=\"audio\" width=\"30\" height=\"30\"/>";
+    small.gaugePath = WriteGauge("big.dwl", "2.0.0.0", "", audio + audio);
     EXPECT_FALSE(small.LoadGauge(false));
+    EXPECT_THAT(std::get<2>(Message(2)), HasSubstr("too large"));
     EXPECT_TRUE(small.elements.Empty());
-    ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_NE(ui.messages[0].text.find("more elements"), std::string::npos);
-    EXPECT_NE(ui.messages[1].text.find("too large"), std::string::npos);
 }
 
 TEST_F(FileOpen, ReopeningTheEditedFileAsksFirst) {
-    const std::string path = WriteGauge("same.dwl", GaugeText("2.0.0.0", "name=\"Disk\""));
+    const std::string path = WriteGauge("same.dwl", "2.0.0.0", "name=\"Disk\"");
     ASSERT_TRUE(Open(path));
-    doc.gaugeName = "Edited";
-    doc.modified = true;
-
-    ui.QueueAnswer(Answer::No);  // do not save
-    ui.QueueAnswer(Answer::No);  // do not discard
+    std::tie(doc.gaugeName, doc.modified) = std::make_tuple("Edited", true);
+    for (Answer answer : {Answer::No, Answer::No}) ui.QueueAnswer(answer);  // no save, no discard
     EXPECT_FALSE(Open(path));
-    ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[1].title, "Warning");
-    EXPECT_EQ(ui.messages[1].text,
-              "The file you want to open is the one you are editing.\r\nDo you want discard "
-              "changes and back to last saved version?");
-    EXPECT_EQ(ui.messages[1].buttons, Buttons::YesNo);
-    EXPECT_EQ(doc.gaugeName, "Edited");
-    EXPECT_TRUE(doc.modified);
-
-    ui.QueueAnswer(Answer::No);
-    ui.QueueAnswer(Answer::Yes);
+    EXPECT_EQ(Message(1), std::make_tuple("Warning", Icon::Question,
+                                          "The file you want to open is the one you are "
+                                          "editing.\r\nDo you want discard changes and back to "
+                                          "last saved version?"));
+    EXPECT_EQ(ui.messages.at(1).buttons, Buttons::YesNo);
+    EXPECT_EQ(std::tie(doc.gaugeName, doc.modified), std::make_tuple("Edited", true));
+    for (Answer answer : {Answer::No, Answer::Yes}) ui.QueueAnswer(answer);
     EXPECT_TRUE(Open(path));
-    EXPECT_EQ(doc.gaugeName, "Disk");
-    EXPECT_FALSE(doc.modified);
+    EXPECT_EQ(std::tie(doc.gaugeName, doc.modified), std::make_tuple("Disk", false));
 }
 
 TEST_F(FileOpen, AWindowsGaugeFindsItsFilesInAnyLetterCase) {
@@ -325,65 +183,41 @@ TEST_F(FileOpen, AWindowsGaugeFindsItsFilesInAnyLetterCase) {
     ASSERT_TRUE(image.save(QString::fromStdString(picture), "PNG"));
     // Stored as on Windows: a backslash and other letter case; no size, so the element
     // takes the picture's own size once the picture is found.
-    const std::string path = WriteGauge(
-        "Gauges/Panel.DWL",
-        GaugeText("2.0.0.0", "name=\"Win\"",
-                  "\t<element type=\"graph\" file=\"IMG\\dial.png\" left=\"3\" top=\"4\"/>\n"));
+    const std::string path =
+        WriteGauge("Gauges/Panel.DWL", "2.0.0.0", "name=\"Win\"",
+                   "<element type=\"graph\" file=\"IMG\\dial.png\" left=\"3\" top=\"4\"/>");
     ASSERT_TRUE(Open(path));  // the dialog's path is kept lower-cased
     EXPECT_EQ(doc.gaugePath, LowerLatin1(path));
     EXPECT_EQ(WorkingFolder(), LowerLatin1((dir.Path() / "Gauges").string()));
-    ASSERT_EQ(doc.elements.Count(), 1u);
     EXPECT_EQ(doc.elements.Head()->GetRect(), (Rect{3, 4, 10, 9}));
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(ResolveStoredPath(doc.elements.Head()->file), picture);
     EXPECT_EQ(MakeRelativePath(picture), "img/dial.png");
-
     // Saved back to the same lower-cased path, the file keeps its name on disk.
     ASSERT_TRUE(doc.WriteGauge());
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "gauges"));
-    EXPECT_NE(ReadFile(path).find("name=\"Win\""), std::string::npos);
+    EXPECT_THAT(ReadFile(path), HasSubstr("name=\"Win\""));
 }
 
-TEST_F(FileInsert, AddsTheElementsOnTopAsOneNewGroup) {
-    doc.elements.Append(dwtest::SampleGraph());
-    doc.elements.Append(dwtest::SampleText());
-    doc.elements.Append(dwtest::SamplePrimitive());
-    doc.gaugeName = "Base";
-    doc.gaugePath = "/base.dwl";
-    doc.fps = 12;
-    doc.groupCounter = 4;
-    host.title = "ZEKO Dialwright - Base";
-    const std::string path =
-        WriteGauge("two.dwl", GaugeText("2.0.0.0", "name=\"Other\" fps=\"30\" runatstart=\"yes\"",
-                                        dwtest::SampleAudioXml(1) + dwtest::SampleTextXml(1)));
-    ui.QueueFile(path);
-    ASSERT_TRUE(doc.InsertGauge());
-
-    EXPECT_EQ(ui.fileRequests[0].title, "Insertar otro Gauge");
-    EXPECT_EQ(ui.fileRequests[0].filter,
-              "ZEKO Gauges (*.dwl;*.xml)|*.dwl; *.xml|Todos (*.*)|*.*||");
-    EXPECT_EQ(host.undoCodes, std::vector<int>{8});
-    ASSERT_EQ(doc.elements.Count(), 5u);
-    EXPECT_EQ(doc.elements.At(3)->GetKind(), ElementKind::Audio);
-    EXPECT_EQ(doc.elements.At(4)->GetKind(), ElementKind::Text);
-    EXPECT_EQ(doc.groupCounter, 5);
-    EXPECT_EQ(doc.elements.At(3)->GetGroup(), 5);
-    EXPECT_EQ(doc.elements.At(4)->GetGroup(), 5);
-    EXPECT_EQ(doc.elements.At(0)->GetGroup(), 0);
-    EXPECT_TRUE(doc.modified);
-    EXPECT_EQ(doc.gaugePath, "/base.dwl");
-    EXPECT_EQ(doc.gaugeName, "Base");
-    EXPECT_EQ(doc.fps, 12);
-    EXPECT_FALSE(doc.runAtStart);
-    EXPECT_TRUE(host.runTimers.empty());
-    EXPECT_EQ(host.title, "ZEKO Dialwright - Base");
-    EXPECT_GE(host.statusUpdates, 1);
-}
-
-TEST_F(FileInsert, CancelRecordsNoUndoStep) {
-    EXPECT_FALSE(doc.InsertGauge());
+TEST_F(FileOpen, InsertAddsTheElementsOnTopAsOneNewGroup) {
+    EXPECT_FALSE(doc.InsertGauge());  // cancelled: no undo step
     EXPECT_TRUE(host.undoCodes.empty());
-    EXPECT_FALSE(doc.modified);
+    doc.elements = dwtest::SampleElements();
+    doc.elements.Remove(doc.elements.Last());
+    std::tie(doc.gaugeName, doc.gaugePath, doc.fps, doc.groupCounter) =
+        std::make_tuple("Base", "/base.dwl", 12, 4);
+    ui.QueueFile(WriteGauge("two.dwl", "2.0.0.0", "name=\"Other\" fps=\"30\" runatstart=\"yes\"",
+                            dwtest::SampleXml(dwtest::kAudio) + dwtest::SampleXml(dwtest::kText)));
+    ASSERT_TRUE(doc.InsertGauge());
+    EXPECT_EQ(std::tie(ui.fileRequests.at(1).title, ui.fileRequests.at(1).filter),
+              std::make_tuple("Insertar otro Gauge", kTodosFilter));
+    EXPECT_EQ(host.undoCodes, std::vector<int>{8});
+    EXPECT_EQ(dwtest::Layout(doc.elements),
+              "graph 10,20 g0 | text -5,7 g0 | primitive 0,0 g0 | "
+              "audio 10,10 g5 | text -5,7 g5");
+    EXPECT_EQ(std::make_tuple(doc.groupCounter, doc.gaugePath, doc.gaugeName, doc.fps,
+                              doc.runAtStart, doc.modified, host.runTimers.size()),
+              std::make_tuple(5, "/base.dwl", "Base", 12, false, true, std::size_t{0}));
 }
 
 }  // namespace
