@@ -19,6 +19,7 @@
 #include "model/CGaugeDocument.h"
 #include "model/ElementFactory.h"
 #include "model/HeadlessGaugeHost.h"
+#include "platform/DecliningInteraction.h"
 #include "runtime/ElementKinds.h"
 
 namespace {
@@ -26,32 +27,6 @@ namespace {
 void Check(bool condition) {
     if (!condition) std::abort();
 }
-
-// Answers every question with its most cautious choice and cancels every chooser.
-class SilentInteraction : public dw::IInteraction {
-public:
-    dw::Answer ShowMessage(const dw::MessageRequest& request) override {
-        switch (request.buttons) {
-            case dw::Buttons::YesNo:
-            case dw::Buttons::YesNoCancel:
-                return dw::Answer::No;
-            case dw::Buttons::OkCancel:
-            case dw::Buttons::RetryCancel:
-                return dw::Answer::Cancel;
-            case dw::Buttons::AbortRetryIgnore:
-                return dw::Answer::Abort;
-            case dw::Buttons::Ok:
-                break;
-        }
-        return dw::Answer::Ok;
-    }
-    std::optional<std::string> ChooseFile(const dw::FileRequest&) override { return {}; }
-    std::optional<dw::Colour> ChooseColour(dw::Colour, dw::CustomColours&) override { return {}; }
-    std::optional<dw::FontChoice> ChooseFont(const dw::FontChoice&) override { return {}; }
-    std::optional<std::string> BrowseFolder(const std::string&, const std::string&) override {
-        return {};
-    }
-};
 
 class MemoryClipboard : public dw::IClipboard {
 public:
@@ -70,7 +45,7 @@ dw::GaugeLimits FuzzLimits() {
 }
 
 struct Session {
-    SilentInteraction ui;
+    dw::DecliningInteraction ui;
     MemoryClipboard clipboard;
     dw::HeadlessGaugeHost host;
     dw::CGaugeDocument document{
