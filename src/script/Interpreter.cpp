@@ -4,6 +4,7 @@
 #include <mutex>
 #include <type_traits>
 
+#include "files/AttributeCodec.h"
 #include "platform/SettingsStore.h"
 #include "script/DecodedProgram.h"
 #include "script/ElementActions.h"
@@ -356,7 +357,7 @@ private:
                 ShowText(actions_, program_.texts[s.text]);
                 break;
             case Op::PrintPacked:
-                ShowText(actions_, ExpandLineBreaks(PackedCharsText(GetInteger(s.a))));
+                ShowText(actions_, DecodeLiteral(PackedCharsText(GetInteger(s.a))));
                 break;
             case Op::PrintFrequency:
                 ShowText(actions_, FrequencyText(static_cast<double>(Get(s.a))));

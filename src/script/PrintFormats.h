@@ -36,7 +36,4 @@ std::string TransponderText(double number);
 // print_adf: the last three characters of "000%x" of the number truncated.
 std::string AdfText(double number);
 
-// Every two-character sequence backslash 'n' becomes a line feed.
-std::string ExpandLineBreaks(std::string_view text);
-
 }  // namespace dw

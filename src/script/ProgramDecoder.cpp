@@ -1,6 +1,7 @@
 // Reading compiled program lines into statements (DecodedProgram.h).
 #include <array>
 
+#include "files/AttributeCodec.h"
 #include "script/DecodedProgram.h"
 #include "script/LineScanner.h"
 #include "script/NumberText.h"
@@ -358,7 +359,7 @@ private:
         Statement s;
         if (scan_.Word(w[1]) && w[1][0] != 'G' && w[1][0] != 'P') {
             s.op = Op::PrintText;
-            s.text = AddText(ExpandLineBreaks(line_.substr(2)));
+            s.text = AddText(DecodeLiteral(line_.substr(2)));
             return s;
         }
         s.op = Op::PrintPacked;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ScriptTestSupport.h"
+#include "files/AttributeCodec.h"
 #include "script/PrintFormats.h"
 
 namespace {
@@ -78,7 +79,7 @@ TEST(PrintFormats, PackedNumbers) {
     EXPECT_EQ(dw::PackedCharsText(0x44434241), "ABCD");
     EXPECT_EQ(dw::PackedCharsText(0x00420041), "A");
     EXPECT_EQ(dw::PackedCharsText(-5), "");
-    EXPECT_EQ(dw::ExpandLineBreaks("a\\\\nb\\"), "a\\\nb\\");
+    EXPECT_EQ(dw::DecodeLiteral("a\\\\nb\\"), "a\\\nb\\");
 }
 
 }  // namespace
