@@ -76,6 +76,10 @@ public:
     virtual std::optional<FontChoice> ChooseFont(const FontChoice& initial) = 0;
     virtual std::optional<std::string> BrowseFolder(const std::string& title,
                                                     const std::string& initialFolder) = 0;
+    // Hands a file or a web address to the desktop, which opens it with the program the user
+    // chose for it (a browser for web pages and help pages, the text editor for a .txt file).
+    // False when nothing could be started.
+    virtual bool OpenWithDesktop(const std::string& target) = 0;
 
     // Shorthand for the common one-button message.
     Answer Message(const std::string& title, const std::string& text, Icon icon = Icon::None,

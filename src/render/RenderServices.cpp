@@ -19,6 +19,7 @@ public:
     std::optional<std::string> BrowseFolder(const std::string&, const std::string&) override {
         return std::nullopt;
     }
+    bool OpenWithDesktop(const std::string&) override { return false; }
 };
 
 // Holds nothing: every read gives its default, writes are dropped.

@@ -53,6 +53,11 @@ std::optional<std::string> ScriptedInteraction::BrowseFolder(const std::string& 
     return folder;
 }
 
+bool ScriptedInteraction::OpenWithDesktop(const std::string& target) {
+    openedTargets.push_back(target);
+    return openResult;
+}
+
 std::vector<std::string> ScriptedInteraction::MessageTexts() const {
     std::vector<std::string> texts;
     texts.reserve(messages.size());

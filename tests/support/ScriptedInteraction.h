@@ -50,6 +50,8 @@ public:
     std::optional<dw::FontChoice> ChooseFont(const dw::FontChoice& initial) override;
     std::optional<std::string> BrowseFolder(const std::string& title,
                                             const std::string& initialFolder) override;
+    // Records the target; answers with openResult.
+    bool OpenWithDesktop(const std::string& target) override;
 
     // Every call, in the order made.
     std::vector<dw::MessageRequest> messages;
@@ -58,6 +60,8 @@ public:
     std::vector<ColourCall> colourCalls;
     std::vector<dw::FontChoice> fontCalls;
     std::vector<FolderCall> folderCalls;
+    std::vector<std::string> openedTargets;
+    bool openResult = true;
 
     // Message texts only, handy for EXPECT_THAT(..., ElementsAre(...)).
     std::vector<std::string> MessageTexts() const;

@@ -1,10 +1,12 @@
 #include "platform/qt/QtInteraction.h"
 
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QUrl>
 
 #include "platform/qt/QtFileFilter.h"
 #include "platform/qt/QtFontMapping.h"
@@ -86,6 +88,14 @@ std::optional<std::string> QtInteraction::BrowseFolder(const std::string& title,
         QFileDialog::getExistingDirectory(parent_, FromLatin1(title), PathFromBytes(initialFolder));
     if (folder.isEmpty()) return std::nullopt;
     return PathToBytes(folder);
+}
+
+bool QtInteraction::OpenWithDesktop(const std::string& target) {
+    const QString text = PathFromBytes(target);
+    const QUrl url = text.contains(QLatin1String("://"))
+                         ? QUrl(text)
+                         : QUrl::fromLocalFile(QFileInfo(text).absoluteFilePath());
+    return QDesktopServices::openUrl(url);
 }
 
 }  // namespace dw

@@ -22,6 +22,8 @@ public:
     std::optional<FontChoice> ChooseFont(const FontChoice& initial) override;
     std::optional<std::string> BrowseFolder(const std::string& title,
                                             const std::string& initialFolder) override;
+    // QDesktopServices: paths become file URLs, texts with a scheme are opened as they are.
+    bool OpenWithDesktop(const std::string& target) override;
 
 private:
     QPointer<QWidget> parent_;
