@@ -16,8 +16,8 @@ struct XdgFolders {
     std::vector<std::string> desktops;    // $XDG_CURRENT_DESKTOP, lower-cased
 };
 
-// The folders of the current environment (relative entries are ignored, as the XDG
-// specification says).
+// The folders of the current environment (relative entries are ignored, as freedesktop
+// desktops do).
 XdgFolders CurrentXdgFolders();
 
 // The MIME type that the database gives to files matching glob (such as "*.dwl"), searching
