@@ -7,6 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     fonts-dseg fonts-dejavu-core
+    desktop-file-utils shared-mime-info
 )
 missing=()
 for p in "${packages[@]}"; do
