@@ -153,3 +153,20 @@ TEST_F(ImagePropertiesTest, AnImageOfTheElementsSizeOrACancelledChooserAsksNothi
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PropertiesDialogsHook, InstallingKeepsTheOtherHooks) {
+    dw::ElementHooks hooks;
+    int parsed = 0;
+    hooks.parseLink = [&parsed](dw::CElement&) { ++parsed; };
+    dw::InstallElementHooks(hooks);
+    dw::InstallPropertiesDialogs({});
+    EXPECT_TRUE(static_cast<bool>(dw::CurrentElementHooks().editProperties));
+    dw::CGraph image(nullptr, {0, 0, 4, 4});
+    dw::CallParseLink(image);
+    EXPECT_EQ(parsed, 1);
+    dw::InstallElementHooks({});
+}
+
+}  // namespace
