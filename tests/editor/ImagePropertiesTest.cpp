@@ -7,6 +7,7 @@
 
 #include "DialogTestSupport.h"
 #include "editor/dialogs/CGraphProperties.h"
+#include "editor/dialogs/DialogText.h"
 #include "model/ElementHooks.h"
 #include "render/CGraph.h"
 
@@ -167,6 +168,20 @@ TEST(PropertiesDialogsHook, InstallingKeepsTheOtherHooks) {
     dw::CallParseLink(image);
     EXPECT_EQ(parsed, 1);
     dw::InstallElementHooks({});
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DialogNumbers, RealsShowInTheirShortForm) {
+    using dw::dialogs::FormatDialogReal;
+    EXPECT_EQ(FormatDialogReal(0.0, true), "0.0");
+    EXPECT_EQ(FormatDialogReal(-90.0, true), "-90.0");
+    EXPECT_EQ(FormatDialogReal(static_cast<double>(0.1f), true), "0.1");
+    EXPECT_EQ(FormatDialogReal(12.25, true), "12.25");
+    EXPECT_EQ(FormatDialogReal(360.0, false), "360");
+    EXPECT_EQ(FormatDialogReal(static_cast<double>(33.3f), false), "33.3");
 }
 
 }  // namespace

@@ -19,7 +19,12 @@ std::string FromQ(const QString& text) {
 
 std::string FormatDialogReal(double value, bool withDecimal) {
     std::array<char, 400> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    // Values read as single precision (every real the program reads) print in their short
+    // single-precision form: 0.1f shows as "0.1", not as its double expansion.
+    const auto narrow = static_cast<float>(value);
+    const auto result = static_cast<double>(narrow) == value
+                            ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), narrow)
+                            : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
     if (result.ec != std::errc()) return withDecimal ? "0.0" : "0";
     std::string text(buffer.data(), result.ptr);
     const bool plain = text.find_first_of(".eEni") == std::string::npos;
