@@ -9,7 +9,9 @@
 #include "editor/dialogs/CTextProperties.h"
 #include "editor/dialogs/TextSampleView.h"
 #include "model/ElementHooks.h"
+#include "platform/qt/QtText.h"
 #include "render/CText.h"
+#include "render/TextFont.h"
 
 namespace {
 
@@ -36,7 +38,8 @@ TEST_F(TextPropertiesTest, FontChoiceTakesFaceSizeWeightAndStyleButNotTheColour)
 
     ASSERT_EQ(user.fontCalls.size(), 1u);
     const dw::FontChoice& initial = user.fontCalls[0];
-    EXPECT_EQ(initial.face, "DW_LCD");
+    // The chooser starts on the family that "DW_LCD" stands for.
+    EXPECT_EQ(initial.face, dw::qt::ToLatin1(dw::MapFaceName("DW_LCD")));
     EXPECT_EQ(initial.height, -13);
     EXPECT_TRUE(initial.italic && initial.underline && !initial.strikeOut);
     const dw::TextProperties result = dialog.Values();
@@ -46,6 +49,17 @@ TEST_F(TextPropertiesTest, FontChoiceTakesFaceSizeWeightAndStyleButNotTheColour)
     EXPECT_EQ(result.color, 0x00FF00u);
     auto* sample = Control<TextSampleView>(dialog, "sampleView");
     EXPECT_EQ(sample->SampleFont().face, "DejaVu Sans");
+}
+
+TEST_F(TextPropertiesTest, KeepingTheFamilyKeepsTheStoredFaceName) {
+    CTextProperties dialog(context);
+    dw::FontChoice same;
+    same.face = dw::qt::ToLatin1(dw::MapFaceName("DW_LCD"));
+    same.height = -30;
+    user.QueueFont(same);
+    QTest::mouseClick(Control<QPushButton>(dialog, "fontButton"), Qt::LeftButton);
+    EXPECT_EQ(dialog.Values().face, "DW_LCD");
+    EXPECT_EQ(dialog.Values().fontHeight, -30);
 }
 
 TEST_F(TextPropertiesTest, ColourAndBackButtonsRepaintTheSample) {

@@ -4,6 +4,7 @@
 #include "editor/dialogs/DialogText.h"
 #include "editor/dialogs/ScriptTypingAids.h"
 #include "files/AttributeCodec.h"
+#include "render/TextFont.h"
 #include "ui_CTextProperties.h"
 
 namespace dw::dialogs {
@@ -80,7 +81,8 @@ void CTextProperties::ChooseFont() {
     if (context.ui == nullptr) return;
     FontDescription font = ui->sampleView->SampleFont();
     FontChoice initial;
-    initial.face = font.face;
+    // The chooser lists installed families: start it on the one the face stands for.
+    initial.face = FromQ(MapFaceName(font.face));
     initial.height = font.height;
     initial.width = font.width;
     initial.weight = font.weight;
@@ -90,8 +92,9 @@ void CTextProperties::ChooseFont() {
     initial.colour = ui->sampleView->TextColour();
     const std::optional<FontChoice> chosen = context.ui->ChooseFont(initial);
     if (!chosen) return;
-    // The colour shown in the font dialog is not taken over.
-    font.face = chosen->face;
+    // The colour shown in the font dialog is not taken over. A face kept as it was keeps
+    // its stored name ("DW_LCD" stays "DW_LCD").
+    if (chosen->face != initial.face) font.face = chosen->face;
     font.height = chosen->height;
     font.width = chosen->width;
     font.weight = chosen->weight;
