@@ -136,6 +136,8 @@ TEST_F(NameSearchTest, ListsTwoWordLinesUpperCasedAndFiltersAnywhere) {
     EXPECT_EQ(list->item(1)->text().toStdString(), "00000 - ALT");
     EXPECT_EQ(list->item(2)->text().toStdString(), "00012 - SPEED");
     EXPECT_EQ(search.SelectedItem(), "03000 - ALTITUDE");
+    QTest::keyClick(Control<QLineEdit>(search, "filterEdit"), Qt::Key_Down);  // from the filter
+    EXPECT_EQ(search.SelectedItem(), "00000 - ALT");
     Control<QLineEdit>(search, "filterEdit")->setText("12 - s");
     ASSERT_EQ(list->count(), 1);
     EXPECT_EQ(search.SelectedItem(), "00012 - SPEED");

@@ -24,8 +24,6 @@ public:
     void Close();
 
     bool IsPlaying() const { return playing; }
-    // The player in use, for tests that watch it; null before the first play.
-    QMediaPlayer* Player() const { return player; }
 
 signals:
     // The sound reached its end.

@@ -1,5 +1,8 @@
 #include "editor/dialogs/CNameSearchDlg.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+
 #include "editor/dialogs/AliasFileChoice.h"
 #include "editor/dialogs/AliasFileLines.h"
 #include "editor/dialogs/DialogText.h"
@@ -17,10 +20,23 @@ CNameSearchDlg::CNameSearchDlg(const DialogContext& ctx, QWidget* parent)
     ui->setupUi(this);
     connect(ui->filterEdit, &QLineEdit::textChanged, this, &CNameSearchDlg::Refill);
     connect(ui->nameList, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+    ui->filterEdit->installEventFilter(this);
     Refill();
 }
 
 CNameSearchDlg::~CNameSearchDlg() = default;
+
+bool CNameSearchDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->filterEdit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+            key == Qt::Key_PageDown) {
+            QApplication::sendEvent(ui->nameList, event);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
 
 std::string CNameSearchDlg::SelectedItem() const {
     const QListWidgetItem* item = ui->nameList->currentItem();

@@ -23,6 +23,10 @@ public:
     // The selected item's text; empty when nothing is selected.
     std::string SelectedItem() const;
 
+protected:
+    // The arrow and page keys in the filter move through the list.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void Refill();
     // The remembered alias file, after offering to choose one when there is none.
