@@ -1,6 +1,9 @@
 #include "render/ElementProperties.h"
 
+#include <algorithm>
+
 #include "files/AttributeCodec.h"
+#include "files/GaugeLimits.h"
 #include "render/CGraph.h"
 #include "render/CPrimitive.h"
 #include "render/CText.h"
@@ -10,12 +13,23 @@ namespace dw {
 
 namespace {
 
+// The dialogs do not check their numbers: places and sizes are kept within the bounds a
+// gauge file may hold, so that no rectangle overflows and no surface grows without limit.
+int BoundCoordinate(int value) {
+    const int limit = GaugeLimits{}.maxCoordinate;
+    return std::clamp(value, -limit, limit);
+}
+
+int BoundSide(int value) {
+    return std::clamp(value, 0, GaugeLimits{}.maxElementSide);
+}
+
 // Name, invalidation of the old place, position and the cleared primary link.
 void ApplyPlace(CElement& element, const CommonProperties& values) {
     element.name = values.name;
     element.Invalidate();
-    element.rect.left = values.x;
-    element.rect.top = values.y;
+    element.rect.left = BoundCoordinate(values.x);
+    element.rect.top = BoundCoordinate(values.y);
 }
 
 void ClearLink(CElement& element) {
@@ -25,11 +39,13 @@ void ClearLink(CElement& element) {
 
 // Width and height with the rectangle following; true when either changed.
 bool ApplySize(CElement& element, const CommonProperties& values) {
-    const bool changed = values.w != element.width || values.h != element.height;
-    element.width = values.w;
-    element.rect.right = element.rect.left + values.w;
-    element.height = values.h;
-    element.rect.bottom = element.rect.top + values.h;
+    const int w = BoundSide(values.w);
+    const int h = BoundSide(values.h);
+    const bool changed = w != element.width || h != element.height;
+    element.width = w;
+    element.rect.right = element.rect.left + w;
+    element.height = h;
+    element.rect.bottom = element.rect.top + h;
     return changed;
 }
 

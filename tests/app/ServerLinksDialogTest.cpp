@@ -1,0 +1,123 @@
+// The server links dialog and its address field.
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "../editor/DialogTestSupport.h"
+#include "app/CZekoConfig.h"
+#include "app/DottedQuad.h"
+#include "app/Ipv4Field.h"
+#include "platform/SettingsKeys.h"
+
+namespace {
+
+using namespace dialogtest;
+using dw::CZekoConfig;
+
+class ServerLinksDialogTest : public DialogFixture {
+protected:
+    std::unique_ptr<CZekoConfig> Open() {
+        auto dialog = std::make_unique<CZekoConfig>(context);
+        dialog->SetLinks(link1, link2);
+        return dialog;
+    }
+    static QComboBox* List(CZekoConfig& d) { return Control<QComboBox>(d, "linkCombo"); }
+    static QLineEdit* Field(CZekoConfig& d, const char* name) {
+        return Control<QLineEdit>(d, name);
+    }
+
+    dw::GaugeLink link1{"FlightSimulator", "127.0.0.1", 8090};
+    dw::GaugeLink link2{"MORV", "10.1.2.3", 8092};
+};
+
+TEST_F(ServerLinksDialogTest, ShowsLinkOneOrLinkTwoAfterItFailed) {
+    auto dialog = Open();
+    EXPECT_EQ(dialog->windowTitle().toStdString(), "ZEKO Clients Config");
+    ASSERT_EQ(List(*dialog)->count(), 2);
+    EXPECT_EQ(List(*dialog)->itemText(0).toStdString(), "1.-FlightSimulator");
+    EXPECT_EQ(List(*dialog)->itemText(1).toStdString(), "2.-MORV");
+    EXPECT_EQ(List(*dialog)->currentIndex(), 0);
+    EXPECT_EQ(Text(Field(*dialog, "aliasEdit")), "FlightSimulator");
+    EXPECT_EQ(Text(Field(*dialog, "portEdit")), "8090");
+
+    settings.SeedInt(dw::settings::kRunTime, dw::settings::kLastError, 9002);
+    auto failed = Open();
+    EXPECT_EQ(List(*failed)->currentIndex(), 1);
+    EXPECT_EQ(Text(Field(*failed, "ipEdit")), "10.1.2.3");
+    EXPECT_EQ(Text(Field(*failed, "portEdit")), "8092");
+}
+
+TEST_F(ServerLinksDialogTest, SwitchingLinksKeepsWhatWasTypedAndOkStoresTheSelectedLink) {
+    auto dialog = Open();
+    Field(*dialog, "portEdit")->setText("9000");
+    QTest::keyClicks(Field(*dialog, "aliasEdit"), "X");
+    EXPECT_EQ(List(*dialog)->itemText(0).toStdString(), "1.-FlightSimulatorX");
+    List(*dialog)->setCurrentIndex(1);
+    EXPECT_EQ(Text(Field(*dialog, "portEdit")), "8092");
+    Field(*dialog, "ipEdit")->setText("192.168.1.20");
+    List(*dialog)->setCurrentIndex(0);
+    EXPECT_EQ(Text(Field(*dialog, "portEdit")), "9000");
+    EXPECT_EQ(Text(Field(*dialog, "aliasEdit")), "FlightSimulatorX");
+    Field(*dialog, "portEdit")->setText("9001");  // typed, then Ok without switching
+    QTest::mouseClick(Control<QPushButton>(*dialog, "okButton"), Qt::LeftButton);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->Link(0).port, 9001);
+    EXPECT_EQ(dialog->Link(0).alias, "FlightSimulatorX");
+    EXPECT_EQ(dialog->Link(0).ip, "127.0.0.1");
+    EXPECT_EQ(dialog->Link(1).ip, "192.168.1.20");
+    EXPECT_EQ(dialog->Link(1).port, 8092);
+}
+
+TEST_F(ServerLinksDialogTest, HostNamesAndEmptyAddressesComeBackAsZeros) {
+    link1.ip = "sim.local";
+    link2.ip = "";
+    auto dialog = Open();
+    EXPECT_EQ(Text(Field(*dialog, "ipEdit")), "");
+    List(*dialog)->setCurrentIndex(1);
+    EXPECT_EQ(Text(Field(*dialog, "ipEdit")), "");
+    dialog->accept();
+    EXPECT_EQ(dialog->Link(0).ip, "0.0.0.0");
+    EXPECT_EQ(dialog->Link(1).ip, "0.0.0.0");
+}
+
+TEST(Ipv4Field, AcceptsExactlyFourNumbersUpTo255) {
+    dw::Ipv4Field field;
+    struct Case {
+        const char* typed;
+        const char* shown;
+        const char* address;
+    };
+    // Keys the validator refuses are dropped as they are typed.
+    const Case cases[] = {{"192.168.0.1", "192.168.0.1", "192.168.0.1"},
+                          {"256", "25", "25.0.0.0"},
+                          {"1.2.3.4.5", "1.2.3.45", "1.2.3.45"},
+                          {"sim.local", ".", "0.0.0.0"},
+                          {"10..7", "10..7", "10.0.7.0"},
+                          {"1234", "123", "123.0.0.0"},
+                          {"-1", "1", "1.0.0.0"}};
+    for (const Case& c : cases) {
+        field.clear();
+        QTest::keyClicks(&field, c.typed);
+        EXPECT_EQ(field.text().toStdString(), c.shown) << c.typed;
+        EXPECT_EQ(field.Address(), c.address) << c.typed;
+    }
+    field.SetAddress("255.255.255.255");
+    EXPECT_EQ(field.Address(), "255.255.255.255");
+    field.SetAddress("300.1.1.1");
+    EXPECT_EQ(field.text().toStdString(), "");
+}
+
+TEST(DottedQuad, ReadsFourNumbersFromTheStart) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"127.0.0.1", "127.0.0.1"}, {" 1. 2. 3. 4 trailing", "1.2.3.4"},
+        {"1.2.3", nullptr},         {"1.2.3.256", nullptr},
+        {"localhost", nullptr},     {"", nullptr},
+        {"1..2.3", nullptr},        {"99999999999999999999.1.1.1", nullptr}};
+    for (const auto& [text, wanted] : cases) {
+        const auto parsed = dw::ParseDottedQuad(text);
+        ASSERT_EQ(parsed.has_value(), wanted != nullptr) << text;
+        if (parsed) EXPECT_EQ(dw::FormatDottedQuad(*parsed), wanted) << text;
+    }
+}
+
+}  // namespace

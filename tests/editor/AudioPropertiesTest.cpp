@@ -1,0 +1,138 @@
+// The audio properties dialog: filled from the element, OK and Cancel, the sound chooser and
+// the "Play" preview.
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <cstdint>
+
+#include "DialogTestSupport.h"
+#include "editor/dialogs/AudioPreview.h"
+#include "editor/dialogs/CAudioProperties.h"
+#include "model/ElementHooks.h"
+#include "runtime/CAudio.h"
+
+namespace {
+
+using namespace dialogtest;
+using dw::dialogs::CAudioProperties;
+
+// A mono 8 kHz, 16-bit WAV file of the given number of silent samples.
+std::string SilentWav(std::uint32_t samples) {
+    std::string bytes;
+    auto put32 = [&bytes](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+    };
+    auto put16 = [&bytes](std::uint16_t v) {
+        bytes.push_back(static_cast<char>(v & 0xFF));
+        bytes.push_back(static_cast<char>(v >> 8));
+    };
+    const std::uint32_t data = samples * 2;
+    bytes += "RIFF";
+    put32(36 + data);
+    bytes += "WAVEfmt ";
+    put32(16);
+    put16(1);
+    put16(1);
+    put32(8000);
+    put32(16000);
+    put16(2);
+    put16(16);
+    bytes += "data";
+    put32(data);
+    bytes.append(data, '\0');
+    return bytes;
+}
+
+class AudioPropertiesTest : public DialogFixture {
+protected:
+    void SetUp() override {
+        DialogFixture::SetUp();
+        dw::InstallPropertiesDialogs(context);
+    }
+    void TearDown() override {
+        dw::InstallElementHooks({});
+        DialogFixture::TearDown();
+    }
+};
+
+TEST_F(AudioPropertiesTest, OkTakesNameProgramAndFileAndClearsTheLink) {
+    dir.Write("bell.wav", SilentWav(80));
+    dw::CAudio audio(nullptr, {10, 10, 48, 48});
+    audio.name = "alarm";
+    audio.mainProgram = "link offset 12 server 1\r\nplay\r\n";
+    audio.linkedServer = 1;
+    audio.linkedOffset = 12;
+    OnNextModal<CAudioProperties>([](CAudioProperties& dialog) {
+        EXPECT_EQ(dialog.windowTitle().toStdString(), "Audio Properties");
+        EXPECT_EQ(Text(Control<QLineEdit>(dialog, "nameEdit")), "alarm");
+        EXPECT_EQ(Control<QPlainTextEdit>(dialog, "scriptEdit")->toPlainText().toStdString(),
+                  "link offset 12 server 1\nplay\n");
+        Control<QLineEdit>(dialog, "nameEdit")->setText("bell");
+        Control<QLineEdit>(dialog, "fileEdit")->setText("bell.wav");
+        Control<QPlainTextEdit>(dialog, "scriptEdit")->setPlainText("play loop");
+        QTest::mouseClick(Control<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+    });
+    audio.EditProperties();
+    EXPECT_EQ(audio.name, "bell");
+    EXPECT_EQ(audio.file, "bell.wav");
+    EXPECT_EQ(audio.mainProgram, "play loop\r\n");
+    EXPECT_EQ(std::make_pair(audio.linkedServer, audio.linkedOffset), std::make_pair(0, -1));
+
+    // Cancel keeps every field but still rebuilds the element.
+    audio.playing = true;
+    OnNextModal<CAudioProperties>([](CAudioProperties& dialog) {
+        Control<QLineEdit>(dialog, "nameEdit")->setText("other");
+        dialog.reject();
+    });
+    audio.EditProperties();
+    EXPECT_EQ(audio.name, "bell");
+    EXPECT_FALSE(audio.playing) << "rebuilt after Cancel";
+}
+
+TEST_F(AudioPropertiesTest, ChooserOffersSoundFilesAndGivesTheLowerCasedPath) {
+    CAudioProperties dialog(context);
+    user.QueueFile(std::string("/Sounds/Alarm.MP3"));
+    QTest::mouseClick(Control<QToolButton>(dialog, "fileButton"), Qt::LeftButton);
+    ASSERT_EQ(user.fileRequests.size(), 1u);
+    EXPECT_EQ(user.fileRequests[0].title, "Select audio file");
+    EXPECT_EQ(user.fileRequests[0].filter,
+              "All Suported Formas|*.wav;*.wma;*.mp3|Wav (*.wav)|*.wav|Windows Media "
+              "(*.wma)|*.wma|Mp3 (*.mp3)|*.mp3|All Files (*.*)|*.*||");
+    EXPECT_TRUE(user.fileRequests[0].mustExist);
+    EXPECT_EQ(dialog.Values().file, "/sounds/alarm.mp3");
+}
+
+TEST_F(AudioPropertiesTest, PlayTwiceStartsAndStopsThePreview) {
+    dir.Write("tick.wav", SilentWav(80000));  // ten seconds: still playing when stopped
+    CAudioProperties dialog(context);
+    dialog.SetValues({"", "TICK.WAV", ""});
+    auto* play = Control<QPushButton>(dialog, "playButton");
+    QTest::mouseClick(play, Qt::LeftButton);
+    EXPECT_TRUE(dialog.Preview().IsPlaying());
+    EXPECT_TRUE(play->isChecked());
+    QTest::mouseClick(play, Qt::LeftButton);
+    EXPECT_FALSE(dialog.Preview().IsPlaying());
+    EXPECT_FALSE(play->isChecked());
+    // A missing file is not reported: the button still toggles.
+    dialog.SetValues({"", "missing.wav", ""});
+    QTest::mouseClick(play, Qt::LeftButton);
+    EXPECT_TRUE(dialog.Preview().IsPlaying());
+    EXPECT_TRUE(user.messages.empty());
+    dialog.reject();  // closing stops it
+    EXPECT_FALSE(dialog.Preview().IsPlaying());
+}
+
+TEST_F(AudioPropertiesTest, TheEndOfTheSoundClearsThePlayingFlag) {
+    dir.Write("short.wav", SilentWav(800));  // a tenth of a second
+    CAudioProperties dialog(context);
+    dialog.SetValues({"", "short.wav", ""});
+    auto* play = Control<QPushButton>(dialog, "playButton");
+    QTest::mouseClick(play, Qt::LeftButton);
+    ASSERT_TRUE(dialog.Preview().IsPlaying());
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.Preview().IsPlaying(), 30000);
+    EXPECT_FALSE(play->isChecked());
+    QTest::mouseClick(play, Qt::LeftButton);  // plays again from the start
+    EXPECT_TRUE(dialog.Preview().IsPlaying());
+}
+
+}  // namespace

@@ -1,0 +1,187 @@
+// The image properties dialog: filled from the element, OK applies and Cancel does not, the
+// two script tabs, and the image chooser's size question.
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+
+#include "DialogTestSupport.h"
+#include "editor/dialogs/CGraphProperties.h"
+#include "editor/dialogs/DialogText.h"
+#include "model/ElementHooks.h"
+#include "render/CGraph.h"
+
+namespace {
+
+using namespace dialogtest;
+using dw::dialogs::CGraphProperties;
+
+class ImagePropertiesTest : public DialogFixture {
+protected:
+    void SetUp() override {
+        DialogFixture::SetUp();
+        dw::InstallPropertiesDialogs(context);
+    }
+    void TearDown() override {
+        dw::InstallElementHooks({});
+        DialogFixture::TearDown();
+    }
+};
+
+TEST_F(ImagePropertiesTest, FillsFromTheElementAndOkAppliesTheEdits) {
+    SaveImage("red.png", 4, 4);
+    dw::CGraph image(nullptr, {10, 20, 40, 60});
+    image.name = "needle";
+    image.mainProgram = "link offset 3000 server 1\r\n";
+    image.clickProgram = "set 1 1\r\n";
+    image.rotation = 12.25;
+    image.linkedServer = 1;
+    image.linkedOffset = 3000;
+
+    OnNextModal<CGraphProperties>([](CGraphProperties& dialog) {
+        EXPECT_EQ(Text(Control<QLineEdit>(dialog, "nameEdit")), "needle");
+        EXPECT_EQ(Text(Control<QLineEdit>(dialog, "xEdit")), "10");
+        EXPECT_EQ(Text(Control<QLineEdit>(dialog, "hEdit")), "40");
+        EXPECT_EQ(Text(Control<QLineEdit>(dialog, "rotEdit")), "12.25");
+        EXPECT_EQ(Control<QPlainTextEdit>(dialog, "scriptEdit")->toPlainText().toStdString(),
+                  "link offset 3000 server 1\n");
+        Control<QLineEdit>(dialog, "nameEdit")->setText("gear");
+        Control<QLineEdit>(dialog, "xEdit")->setText("5");
+        Control<QLineEdit>(dialog, "wEdit")->setText("8");
+        Control<QLineEdit>(dialog, "fileEdit")->setText("red.png");
+        QTest::mouseClick(Control<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+    });
+    image.EditProperties();
+
+    EXPECT_EQ(image.name, "gear");
+    EXPECT_EQ(image.GetRect(), (dw::Rect{5, 20, 13, 60}));
+    EXPECT_EQ(image.file, "red.png");
+    EXPECT_EQ(image.surface.Source().size(), QSize(8, 40));
+    EXPECT_EQ(std::make_pair(image.linkedServer, image.linkedOffset), std::make_pair(0, -1));
+    EXPECT_EQ(image.mainProgram + image.clickProgram, "link offset 3000 server 1\r\nset 1 1\r\n");
+    EXPECT_DOUBLE_EQ(image.rotation, 12.25);
+}
+
+TEST_F(ImagePropertiesTest, CancelLeavesTheElementAsItWas) {
+    dw::CGraph image(nullptr, {10, 10, 30, 30});
+    image.name = "kept";
+    OnNextModal<CGraphProperties>([](CGraphProperties& dialog) {
+        Control<QLineEdit>(dialog, "nameEdit")->setText("changed");
+        Control<QLineEdit>(dialog, "xEdit")->setText("99");
+        QTest::mouseClick(Control<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
+    });
+    image.EditProperties();
+    EXPECT_EQ(image.name, "kept");
+    EXPECT_EQ(image.GetRect(), (dw::Rect{10, 10, 30, 30}));
+}
+
+TEST_F(ImagePropertiesTest, SwitchingTabsKeepsBothPrograms) {
+    CGraphProperties dialog(context);
+    dw::ImageProperties values;
+    values.program = "main\r\n";
+    values.clickProgram = "click\r\n";
+    dialog.SetValues(values);
+    auto* tabs = Control<QTabBar>(dialog, "scriptTabs");
+    auto* box = Control<QPlainTextEdit>(dialog, "scriptEdit");
+    ASSERT_EQ(tabs->count(), 2);
+    EXPECT_EQ(tabs->tabText(0).toStdString(), "ZEKO Change");
+    EXPECT_EQ(tabs->tabText(1).toStdString(), "Mouse Click");
+    EXPECT_EQ(tabs->currentIndex(), 0);
+
+    tabs->setCurrentIndex(1);
+    EXPECT_EQ(box->toPlainText().toStdString(), "click\n");
+    box->setPlainText("set 7 1\nset 8 0");
+    tabs->setCurrentIndex(0);
+    EXPECT_EQ(box->toPlainText().toStdString(), "main\n");
+    box->setPlainText("link offset 9");
+    const dw::ImageProperties result = dialog.Values();
+    EXPECT_EQ(result.program, "link offset 9");
+    EXPECT_EQ(result.clickProgram, "set 7 1\r\nset 8 0");
+    // OK on the second tab counts the box as the click program.
+    tabs->setCurrentIndex(1);
+    box->setPlainText("set 9 9");
+    EXPECT_EQ(dialog.Values().clickProgram, "set 9 9");
+    EXPECT_EQ(dialog.Values().program, "link offset 9");
+}
+
+struct SizeCase {
+    dw::Answer answer;
+    std::string w, h;
+};
+
+class ImageSizeQuestionTest : public DialogFixture,
+                              public ::testing::WithParamInterface<SizeCase> {};
+
+TEST_P(ImageSizeQuestionTest, ChoosingAnImageOfAnotherSizeAsksToFitTheElement) {
+    const std::string picked = SaveImage("Pic64x32.PNG", 64, 32);
+    CGraphProperties dialog(context);
+    dialog.SetValues(dw::ImageProperties{});  // 110 x 110
+    user.QueueFile(picked);
+    user.QueueAnswer(GetParam().answer);
+    QTest::mouseClick(Control<QToolButton>(dialog, "fileButton"), Qt::LeftButton);
+
+    ASSERT_EQ(user.fileRequests.size(), 1u);
+    EXPECT_EQ(user.fileRequests[0].title, "Select image");
+    EXPECT_TRUE(user.fileRequests[0].mustExist);
+    ASSERT_EQ(user.messages.size(), 1u);
+    EXPECT_EQ(user.messages[0].title, "Change element size");
+    EXPECT_EQ(user.messages[0].text,
+              "The image you selected has diferent size than the element.\r\n\r\nDo you want "
+              "change the element size to fit the image?");
+    EXPECT_EQ(user.messages[0].icon, dw::Icon::Question);
+    EXPECT_EQ(user.messages[0].buttons, dw::Buttons::YesNo);
+    // The field holds the path lower-cased and relative to the working folder.
+    EXPECT_EQ(Text(Control<QLineEdit>(dialog, "fileEdit")), "pic64x32.png");
+    EXPECT_EQ(Text(Control<QLineEdit>(dialog, "wEdit")), GetParam().w);
+    EXPECT_EQ(Text(Control<QLineEdit>(dialog, "hEdit")), GetParam().h);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothAnswers, ImageSizeQuestionTest,
+                         ::testing::Values(SizeCase{dw::Answer::Yes, "64", "32"},
+                                           SizeCase{dw::Answer::No, "110", "110"}));
+
+TEST_F(ImagePropertiesTest, AnImageOfTheElementsSizeOrACancelledChooserAsksNothing) {
+    const std::string picked = SaveImage("same.png", 110, 110);
+    CGraphProperties dialog(context);
+    user.QueueFile(std::nullopt);
+    user.QueueFile(picked);
+    auto* choose = Control<QToolButton>(dialog, "fileButton");
+    QTest::mouseClick(choose, Qt::LeftButton);
+    EXPECT_EQ(Text(Control<QLineEdit>(dialog, "fileEdit")), "");
+    QTest::mouseClick(choose, Qt::LeftButton);
+    EXPECT_EQ(Text(Control<QLineEdit>(dialog, "fileEdit")), "same.png");
+    EXPECT_TRUE(user.messages.empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PropertiesDialogsHook, InstallingKeepsTheOtherHooks) {
+    dw::ElementHooks hooks;
+    int parsed = 0;
+    hooks.parseLink = [&parsed](dw::CElement&) { ++parsed; };
+    dw::InstallElementHooks(hooks);
+    dw::InstallPropertiesDialogs({});
+    EXPECT_TRUE(static_cast<bool>(dw::CurrentElementHooks().editProperties));
+    dw::CGraph image(nullptr, {0, 0, 4, 4});
+    dw::CallParseLink(image);
+    EXPECT_EQ(parsed, 1);
+    dw::InstallElementHooks({});
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DialogNumbers, RealsShowInTheirShortForm) {
+    using dw::dialogs::FormatDialogReal;
+    EXPECT_EQ(FormatDialogReal(0.0, true), "0.0");
+    EXPECT_EQ(FormatDialogReal(-90.0, true), "-90.0");
+    EXPECT_EQ(FormatDialogReal(static_cast<double>(0.1f), true), "0.1");
+    EXPECT_EQ(FormatDialogReal(12.25, true), "12.25");
+    EXPECT_EQ(FormatDialogReal(360.0, false), "360");
+    EXPECT_EQ(FormatDialogReal(static_cast<double>(33.3f), false), "33.3");
+}
+
+}  // namespace
