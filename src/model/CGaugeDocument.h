@@ -17,6 +17,7 @@
 #include "files/GaugeProperties.h"
 #include "model/ElementFactory.h"
 #include "model/ElementList.h"
+#include "model/FsGaugeImport.h"
 #include "model/GaugeHost.h"
 #include "model/GaugeReader.h"
 #include "platform/Clipboard.h"
@@ -67,6 +68,23 @@ public:
     void CutSelection();
     bool PasteFragment();
     bool ClipboardHasFragment() const;
+    // Gauge > Import from FS: the save prompt, a notice of what the import leaves out, an
+    // undo step, the choice of an MS-FS XML gauge, then ImportFsGaugeFile with its path
+    // lower-cased.
+    bool ImportFsGauge();
+    // Replaces the gauge by image elements made from the MS-FS XML gauge at path (relative
+    // paths from the process's current folder): its background and the bitmap of every
+    // element, placed as the simulator places them. The working folder becomes
+    // workingFolder, or the source's folder when that is empty (lower-cased, as opening a
+    // gauge sets it), and the bitmaps are stored relative to it. Afterwards the gauge is named
+    // after the source's gauge, shows at 10 frames per second on black, and is not modified;
+    // gaugePath is the source's file name with the extension ".dwl" in the working folder ("" when
+    // the source names none), so that saving never writes over the source. False, with the user
+    // told and the document unchanged, when the file does not parse, is not an MS-FS gauge of
+    // version "1,0" or holds more images than a gauge may have. report (optional) receives what was
+    // imported and what was left out.
+    bool ImportFsGaugeFile(const std::string& path, const std::string& workingFolder = "",
+                           FsImportReport* report = nullptr);
 
     // The save prompt: true to go on with the calling command, false when the user
     // cancelled or the save that was asked for failed.

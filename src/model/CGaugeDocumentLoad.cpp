@@ -5,6 +5,7 @@
 #include "files/GaugeVersion.h"
 #include "files/Paths.h"
 #include "model/CGaugeDocument.h"
+#include "model/WorkingFolderChange.h"
 
 namespace dw {
 
@@ -12,22 +13,6 @@ namespace {
 
 // Delay between opening a gauge set to run at start and its Run.
 constexpr int kRunAtStartDelayMs = 250;
-
-// Restores the working folder unless the load went through.
-class WorkingFolderChange {
-public:
-    explicit WorkingFolderChange(const std::string& folder) : previous(WorkingFolder()) {
-        SetWorkingFolder(folder);
-    }
-    ~WorkingFolderChange() {
-        if (!kept) SetWorkingFolder(previous);
-    }
-    void Keep() { kept = true; }
-
-private:
-    std::string previous;
-    bool kept = false;
-};
 
 }  // namespace
 

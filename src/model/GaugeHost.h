@@ -41,6 +41,7 @@ public:
 
 // Undo codes of the document's own operations.
 inline constexpr int kUndoPaste = 3;
+inline constexpr int kUndoImportFs = 4;
 inline constexpr int kUndoInsertGauge = 8;
 
 }  // namespace dw

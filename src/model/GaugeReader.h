@@ -44,6 +44,7 @@ public:
     ElementsRead ReadElements(const XmlNode& root, IElementOwner* owner) const;
 
     const GaugeLimits& Limits() const { return limits; }
+    const ElementFactory& Factory() const { return factory; }
 
 private:
     const ElementFactory& factory;

@@ -1,0 +1,101 @@
+// Finding the bitmaps of an MS-FS gauge wherever its art folder really is.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "files/FsArtLocator.h"
+#include "support/TempDir.h"
+
+namespace {
+
+using dw::FsArtLocator;
+
+class FsArtLocatorTest : public testing::Test {
+protected:
+    // The source gauge lives in src/, the imported gauge is written to out/.
+    void SetUp() override {
+        std::filesystem::create_directories(dir.Path() / "out");
+        std::filesystem::create_directories(dir.Path() / "src");
+    }
+    std::string Src() const { return dir.File("src"); }
+    std::string Out() const { return dir.File("out"); }
+    // The found path relative to the test folder, or "-" when nothing was found.
+    std::string Found(FsArtLocator& locator, const std::string& name) const {
+        const std::optional<std::string> found = locator.Find(name);
+        if (!found) return "-";
+        return std::filesystem::relative(*found, dir.Path()).string();
+    }
+
+    dwtest::TempDir dir;
+};
+
+TEST_F(FsArtLocatorTest, ArtFoldersAsRealFilesNameThem) {
+    dir.Write("src/Art/Dial.BMP", "x");
+    const char* arts[] = {"",
+                          ".",
+                          "Art",
+                          "art\\",
+                          "ART/",
+                          " art ",
+                          ".\\Art",
+                          "C:\\Build\\Panel\\Art",
+                          "c:/build/panel/art/",
+                          "%inetroot%\\flightsim\\gauges\\art",
+                          "\\\\buildserver\\share\\ART",
+                          "/home/author/fs/art",
+                          "D:"};
+    for (const char* art : arts) {
+        FsArtLocator locator(art, Src(), Out());
+        const std::string expected =
+            std::string(art).empty() || std::string(art) == "." || std::string(art) == "D:"
+                ? "-"
+                : "src/Art/Dial.BMP";
+        EXPECT_EQ(Found(locator, "dial.bmp"), expected) << art;
+    }
+    // Beside the source itself, whatever the art folder says.
+    dir.Write("src/Needle.bmp", "x");
+    for (const char* art : arts) {
+        FsArtLocator locator(art, Src(), Out());
+        EXPECT_EQ(Found(locator, "NEEDLE.BMP"), "src/Needle.bmp") << art;
+    }
+}
+
+TEST_F(FsArtLocatorTest, TheArtFolderComesFirstThenTheSourceFolder) {
+    // A relative art folder is taken from the working folder before the source's folder.
+    dir.Write("out/art/a.bmp", "x");
+    dir.Write("src/art/a.bmp", "x");
+    dir.Write("src/art/b.bmp", "x");
+    dir.Write("src/b.bmp", "x");
+    dir.Write("src/c.bmp", "x");
+    dir.Write("src/sub/d.bmp", "x");
+    FsArtLocator locator("art", Src(), Out());
+    EXPECT_EQ(Found(locator, "a.bmp"), "out/art/a.bmp");
+    EXPECT_EQ(Found(locator, "b.bmp"), "src/art/b.bmp");
+    EXPECT_EQ(Found(locator, "C.bmp"), "src/c.bmp");
+    EXPECT_EQ(Found(locator, "..\\SUB\\D.BMP"), "src/sub/d.bmp");  // from src/art
+    EXPECT_EQ(Found(locator, "Sub\\D.bmp"), "src/sub/d.bmp");
+    EXPECT_EQ(Found(locator, "e.bmp"), "-");
+    // A folder of that name is no bitmap.
+    std::filesystem::create_directories(dir.Path() / "src" / "f.bmp");
+    EXPECT_EQ(Found(locator, "f.bmp"), "-");
+}
+
+TEST_F(FsArtLocatorTest, OneBitmapInSeveralSpellingsIsLookedForOnce) {
+    dir.Write("src/VOR.bmp", "x");
+    FsArtLocator locator("C:\\x", Src(), Out());
+    EXPECT_EQ(Found(locator, "VOR.bmp"), "src/VOR.bmp");
+    std::filesystem::remove(dir.Path() / "src" / "VOR.bmp");
+    EXPECT_EQ(Found(locator, "Vor.bmp"), "src/VOR.bmp");
+    EXPECT_EQ(Found(locator, "vor.bmp"), "src/VOR.bmp");
+}
+
+TEST_F(FsArtLocatorTest, MissingBitmapsBelongInTheArtFolderWhenItExists) {
+    std::filesystem::create_directories(dir.Path() / "out" / "art");
+    FsArtLocator here("art", Src(), Out());
+    EXPECT_EQ(here.PathForMissing("sub\\x.bmp"), dir.File("out/art/sub/x.bmp"));
+    FsArtLocator elsewhere("C:\\Build\\Art", Src(), Out());
+    EXPECT_EQ(elsewhere.PathForMissing("x.bmp"), dir.File("src/x.bmp"));
+    EXPECT_EQ(elsewhere.ExistingFolders(), std::vector<std::string>{Src()});
+}
+
+}  // namespace

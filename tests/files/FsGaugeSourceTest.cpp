@@ -1,0 +1,250 @@
+// Reading MS-FS XML gauges into the import's description: numbers, file names, placement of
+// nested elements and axes, what is left out, text quirks of real files, hostile sources.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+#include "files/FsGaugeSource.h"
+#include "support/FsGaugeText.h"
+
+namespace {
+
+using dw::FsAnchor;
+using dw::FsGaugeSource;
+using dwtest::FsElement;
+using dwtest::FsGaugeXml;
+
+FsGaugeSource Describe(const std::string& text, const dw::FsSourceLimits& limits = {}) {
+    FsGaugeSource source;
+    dw::XmlResults results;
+    EXPECT_TRUE(dw::ParseFsGauge(text, source, &results, limits)) << results.error;
+    return source;
+}
+
+// Each image as "name@x,y" plus the anchor's mark: "c" centred, "a(ax,ay)" on an axis point.
+std::string Layout(const FsGaugeSource& source) {
+    std::string out;
+    for (const dw::FsGaugeImage& i : source.images) {
+        out += (out.empty() ? "" : " ") + i.imageName + "@" + std::to_string(i.x) + "," +
+               std::to_string(i.y);
+        if (i.anchor == FsAnchor::Centre) out += "c";
+        if (i.anchor == FsAnchor::Axis)
+            out += "a(" + std::to_string(i.axisX) + "," + std::to_string(i.axisY) + ")";
+    }
+    return out;
+}
+
+std::string Notes(const FsGaugeSource& source) {
+    std::string out;
+    for (const dw::FsGaugeNote& n : source.skipped)
+        out += (out.empty() ? "" : " | ") + n.where + ": " + n.text;
+    return out;
+}
+
+TEST(FsGaugeSource, NumberPairsAsRealFilesWriteThem) {
+    const struct {
+        const char* text;
+        std::int32_t x, y;
+    } rows[] = {{"0.000,0.000", 0, 0},
+                {"0.0, 0.0", 0, 0},
+                {"50,320", 50, 320},
+                {"0.000,445", 0, 445},
+                {"-12.000,0.000", -12, 0},
+                {"+180", 180, 0},
+                {"", 0, 0},
+                {" 7 , -3 ", 7, -3},
+                {"12.9,99.99", 12, 99},
+                {",5", 0, 5},
+                {"99999999999999,1", INT_MAX, 1},
+                {"x,y", 0, 0}};
+    for (const auto& row : rows) {
+        const auto [x, y] = dw::ParseFsPair(row.text);
+        EXPECT_EQ(x, row.x) << row.text;
+        EXPECT_EQ(y, row.y) << row.text;
+    }
+}
+
+TEST(FsGaugeSource, FileNameFromDescrOrFilenameWhereverItIs) {
+    const std::string gauge = "<SimGauge.Gauge id=\"G\"/>";
+    const struct {
+        std::string text;
+        const char* fileName;
+    } rows[] = {
+        {"<SimBase.Document version=\"1,0\"><Descr><FileName>a.xml</FileName></Descr>" + gauge +
+             "</SimBase.Document>",
+         "a.xml"},
+        {"<SimBase.Document version=\"1,0\"><Descr>AceXML Document</Descr>"
+         "<Filename> b.xml </Filename>" +
+             gauge + "</SimBase.Document>",
+         "b.xml"},
+        {"<SimBase.Document version=\"1,0\"><Filename>c.xml</Filename>" + gauge +
+             "</SimBase.Document>",
+         "c.xml"},
+        {"<?xml version=\"1.0\"?>\n<SimBase.Document version=\"1,0\"><Descr>x</Descr>" + gauge +
+             "</SimBase.Document>\n<Filename>d.xml</Filename>\n",
+         "d.xml"},
+        {"<SimBase.Document version=\"1,0\">" + gauge + "</SimBase.Document>", ""},
+    };
+    for (const auto& row : rows) EXPECT_EQ(Describe(row.text).fileName, row.fileName) << row.text;
+}
+
+TEST(FsGaugeSource, BackgroundTakesGaugePositionFirstSizeAndTransparency) {
+    const struct {
+        const char* body;
+        const char* layout;
+        std::int64_t w, h;
+        bool transparent;
+    } rows[] = {
+        {"<FloatPosition>5,6</FloatPosition><Size>200,100</Size><Size>1,1</Size>"
+         "<Image Name=\"bg.bmp\"><Transparent>True</Transparent></Image>",
+         "bg.bmp@5,6", 200, 100, true},
+        {"<Image Name=\"bg.bmp\"><Transparent> TRUE </Transparent></Image>", "bg.bmp@0,0", 0, 0,
+         true},
+        {"<Image Name=\"bg.bmp\"><Transparent>tRuE</Transparent></Image>", "bg.bmp@0,0", 0, 0,
+         true},
+        {"<Image Name=\"bg.bmp\"><Transparent>false</Transparent></Image>", "bg.bmp@0,0", 0, 0,
+         false},
+        {"<Image Name=\"bg.bmp\"><Transparent>1</Transparent></Image>", "bg.bmp@0,0", 0, 0, false},
+        {"<Image Name=\"bg.bmp\"/>", "bg.bmp@0,0", 0, 0, false},
+        {"<Image id=\"Dial.BMP\"/>", "Dial.BMP@0,0", 0, 0, false},
+    };
+    for (const auto& row : rows) {
+        const FsGaugeSource s = Describe(FsGaugeXml("art", row.body));
+        ASSERT_EQ(s.images.size(), 1u) << row.body;
+        EXPECT_EQ(Layout(s), row.layout) << row.body;
+        EXPECT_EQ(s.images[0].where, "background");
+        EXPECT_EQ(s.images[0].width, row.w) << row.body;
+        EXPECT_EQ(s.images[0].height, row.h) << row.body;
+        EXPECT_EQ(s.images[0].transparent, row.transparent) << row.body;
+    }
+}
+
+TEST(FsGaugeSource, NestedElementsMoveWithTheirParentAndAxesMoveOnlyTheirImage) {
+    const std::string body =
+        "<Element id=\"Dial\"><FloatPosition>100,50</FloatPosition>"
+        "<Image Name=\"dial.bmp\"><Axis>60,60</Axis></Image>"
+        "  <Element id=\"Needle\"><FloatPosition>10,20</FloatPosition>"
+        "  <Image Name=\"needle.bmp\"><Axis>5,40</Axis></Image>"
+        "    <Element id=\"Tip\"><FloatPosition>-3,-4</FloatPosition><Image Name=\"tip.bmp\"/>"
+        "    </Element>"
+        "  </Element>"
+        "  <Element id=\"Group\">"  // no position and no image: its children keep the origin
+        "    <Element><FloatPosition>1,2</FloatPosition><Image Name=\"knob.bmp\"/>"
+        "      <Axis/></Element>"
+        "  </Element>"
+        "</Element>" +
+        FsElement("7,8", "last.bmp");
+    const FsGaugeSource s = Describe(FsGaugeXml("art", body));
+    EXPECT_EQ(Layout(s),
+              "dial.bmp@100,50a(60,60) needle.bmp@110,70a(5,40) tip.bmp@107,66 knob.bmp@101,52c "
+              "last.bmp@7,8");
+    ASSERT_EQ(s.images.size(), 5u);
+    EXPECT_EQ(s.images[2].where, "element 1.1.1");
+    EXPECT_EQ(s.images[3].where, "element 1.2.1");
+    EXPECT_EQ(s.images[4].where, "element 2");
+    EXPECT_EQ(s.elementCount, 6u);
+    EXPECT_EQ(Notes(s), "");
+}
+
+TEST(FsGaugeSource, ImagesTheImportDoesNotTakeAreListedAsLeftOut) {
+    const std::string body =
+        "<Element id=\"Flag\"><FloatPosition>1,1</FloatPosition><Select><Value>1</Value>"
+        "<Case Value=\"1\"><Image Name=\"on.bmp\"/></Case><Case Value=\"0\"><Image "
+        "Name=\"off.bmp\"/></Case></Select></Element>"
+        "<Element id=\"Label\"><FloatPosition>1,1</FloatPosition><GaugeText><GaugeString>KTS"
+        "</GaugeString></GaugeText></Element>"
+        "<Element id=\"Masked\"><FloatPosition>2,2</FloatPosition><MaskImage Name=\"m.bmp\"/>"
+        "<Image Name=\"n.bmp\"/></Element>"
+        "<Element id=\"Empty\"><FloatPosition>3,3</FloatPosition></Element>"
+        "<Element id=\"Lost\"><Image Name=\"lost.bmp\"/></Element>"
+        "<Element id=\"Nameless\"><FloatPosition>4,4</FloatPosition><Image/></Element>";
+    const FsGaugeSource s = Describe(FsGaugeXml("art", body));
+    EXPECT_EQ(Layout(s), "n.bmp@2,2");
+    EXPECT_EQ(Notes(s),
+              "element 1 \"Flag\": 2 image(s) inside Select/Case left out | element 2 \"Label\": "
+              "GaugeText left out | element 3 \"Masked\": mask image m.bmp left out | element 4 "
+              "\"Empty\": no image | element 5 \"Lost\": no FloatPosition: its image is left out "
+              "| element 6 \"Nameless\": its image names no bitmap");
+}
+
+TEST(FsGaugeSource, TextQuirksOfRealFilesReadAlike) {
+    const std::string body =
+        "<FloatPosition>0,0</FloatPosition><Image Name=\"bg.bmp\"/>" + FsElement("50,320", "n.bmp");
+    const std::string plain = FsGaugeXml("art", body);
+    const std::string noDeclaration = plain.substr(plain.find('\n') + 1);
+    std::string crlf;
+    for (char c : plain) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    std::string commented = plain;
+    commented.insert(commented.find("<Element>"), "<!-- needle -->\n<!-- \xC2\xB0 -->\n");
+    std::string degrees = plain;
+    degrees.insert(degrees.find("<Element>"),
+                   "<Element><FloatPosition>1,1</FloatPosition><GaugeText><GaugeString>"
+                   "120\xC2\xB0</GaugeString></GaugeText></Element>");
+    const std::string texts[] = {
+        plain,        "\xEF\xBB\xBF" + plain, "\xEF\xBB\xBF" + noDeclaration,
+        "\n" + plain, "\r\n\r\n" + crlf,      commented,
+        degrees};
+    for (const std::string& text : texts) {
+        const FsGaugeSource s = Describe(text);
+        EXPECT_EQ(Layout(s), "bg.bmp@0,0 n.bmp@50,320") << text;
+        EXPECT_TRUE(s.IsSupportedVersion());
+        EXPECT_EQ(s.gaugeName, "Test Gauge");
+        EXPECT_EQ(s.artDirectory, "art");
+    }
+}
+
+TEST(FsGaugeSource, VersionIsKeptAsWrittenAndTheRootMustComeFirst) {
+    EXPECT_FALSE(Describe(FsGaugeXml("a", "", "1.0")).IsSupportedVersion());
+    EXPECT_FALSE(Describe(FsGaugeXml("a", "", "")).IsSupportedVersion());
+    EXPECT_EQ(Describe(FsGaugeXml("a", "", "1.0")).version, "1.0");
+    EXPECT_TRUE(Describe("<simbase.document version=\"1,0\"/>").IsSupportedVersion());
+
+    const char* refused[] = {"<gauge version=\"1,0\"/>", "<a/><SimBase.Document/>"};
+    for (const char* text : refused) {
+        FsGaugeSource s;
+        dw::XmlResults results;
+        EXPECT_FALSE(dw::ParseFsGauge(text, s, &results)) << text;
+        EXPECT_EQ(results.error, dw::kXmlFirstTagNotFound) << text;
+    }
+    FsGaugeSource s;
+    dw::XmlResults results;
+    EXPECT_FALSE(dw::ParseFsGauge("<SimBase.Document>", s, &results));
+    EXPECT_EQ(results.error, dw::kXmlMissingEndTag);
+}
+
+TEST(FsGaugeSource, HostileSourcesStayWithinBounds) {
+    // Nesting far deeper than the bound: the elements within it come, the rest is one note.
+    std::string deep;
+    for (int i = 0; i < 300; ++i)
+        deep += "<Element><FloatPosition>1,1</FloatPosition><Image Name=\"x.bmp\"/>";
+    for (int i = 0; i < 300; ++i) deep += "</Element>";
+    dw::FsSourceLimits limits;
+    limits.maxDepth = 20;
+    FsGaugeSource s = Describe(FsGaugeXml("a", deep), limits);
+    EXPECT_EQ(s.images.size(), 20u);
+    EXPECT_EQ(s.images.back().x, 20);
+    ASSERT_EQ(s.skipped.size(), 1u);
+    EXPECT_NE(s.skipped[0].text.find("nested more than 20 levels"), std::string::npos);
+
+    // More images than a gauge may hold: described up to the bound and marked.
+    std::string many;
+    for (int i = 0; i < 2000; ++i) many += FsElement("99999999999999999999,-99999999999", "x.bmp");
+    limits.maxImages = 1500;
+    s = Describe(FsGaugeXml("a", many), limits);
+    EXPECT_TRUE(s.truncated);
+    EXPECT_EQ(s.images.size(), 1500u);
+    EXPECT_EQ(s.images[0].x, INT_MAX);
+    EXPECT_EQ(s.images[0].y, INT_MIN);
+
+    // Notes beyond their bound are counted.
+    std::string empty;
+    for (int i = 0; i < 50; ++i) empty += "<Element><FloatPosition>1,1</FloatPosition></Element>";
+    limits.maxNotes = 10;
+    s = Describe(FsGaugeXml("a", empty), limits);
+    EXPECT_EQ(s.skipped.size(), 10u);
+    EXPECT_EQ(s.moreSkipped, 40u);
+}
+
+}  // namespace

@@ -1,0 +1,264 @@
+// Gauge > Import from FS through the document: the command's questions, refusals, placement
+// of real bitmaps, what the gauge becomes, bitmaps found away from their art folder or
+// nowhere, and hostile sources.
+#include <filesystem>
+
+#include "GaugeTestSupport.h"
+#include "render/RenderServices.h"
+#include "support/FsGaugeText.h"
+
+namespace {
+
+using namespace dw;
+using dwtest::BmpBytes;
+using dwtest::FsElement;
+using dwtest::FsGaugeXml;
+using dwtest::HasSubstr;
+
+class FsImport : public dwtest::GaugeDocumentTest {
+protected:
+    void SetUp() override {
+        GaugeDocumentTest::SetUp();
+        InstallRenderServices({&ui, &settings});  // the image kind asks the same user
+    }
+    void TearDown() override {
+        InstallRenderServices({});
+        GaugeDocumentTest::TearDown();
+    }
+    // The sample gauge, without the questions its missing pictures asked.
+    void Fill() {
+        FillDocument();
+        ui.messages.clear();
+    }
+    std::string Source(const std::string& xml) { return dir.Write("src/gauge.xml", xml); }
+    void Bitmap(const std::string& path, int w, int h) {
+        dir.Write(path, BmpBytes(w, h, 0x20A040));
+    }
+    bool Import(const std::string& path) { return doc.ImportFsGaugeFile(path, "", &report); }
+    // Every element as "left,top-right,bottom file".
+    std::string Elements() const {
+        std::string out;
+        for (const CElement& e : doc.elements) {
+            const Rect& r = e.GetRect();
+            out += (out.empty() ? "" : " | ") + std::to_string(r.left) + "," +
+                   std::to_string(r.top) + "-" + std::to_string(r.right) + "," +
+                   std::to_string(r.bottom) + " " + e.file;
+        }
+        return out;
+    }
+    std::vector<std::string> Titles() const {
+        std::vector<std::string> titles;
+        for (const MessageRequest& m : ui.messages) titles.push_back(m.title);
+        return titles;
+    }
+
+    FsImportReport report;
+};
+
+TEST_F(FsImport, TheCommandAsksToSaveNotesUndoesAndChoosesTheFile) {
+    Fill();
+    doc.modified = true;
+    ui.QueueAnswer(Answer::Cancel);
+    EXPECT_FALSE(doc.ImportFsGauge());
+    EXPECT_EQ(Titles(), std::vector<std::string>{"Save before exit..."});
+    EXPECT_TRUE(host.undoCodes.empty());
+
+    doc.modified = false;
+    ui.messages.clear();
+    EXPECT_FALSE(doc.ImportFsGauge());  // the file dialog is cancelled
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(Message(0),
+              std::make_tuple("Import FS Gauge", Icon::Warning,
+                              "Please, take note that this is an experimental option that does "
+                              "not implement all the options that you can find on a FS XML "
+                              "gauge.\r\n\r\nAt this moment, this only can read, and import, "
+                              "some options of the grafic information of the gauge."));
+    EXPECT_EQ(host.undoCodes, std::vector<int>{4});
+    const FileRequest& request = ui.fileRequests.at(0);
+    EXPECT_EQ(std::tie(request.save, request.title, request.filter, request.initialName,
+                       request.mustExist),
+              std::make_tuple(false, "Import a MS-FSn Xml Gauge",
+                              "MS-FS Gauges (*.xml)|*.xml|All (*.*)|*.*||", "*.xml", true));
+    EXPECT_EQ(doc.elements.Count(), 4u);
+
+    // The chosen path is taken lower-cased and still reaches the file.
+    Bitmap("src/Art/Dial.bmp", 30, 40);
+    dir.Write("src/Panel.XML", FsGaugeXml("art", "<Image Name=\"dial.bmp\"/>"));
+    ui.QueueFile(dir.File("src/Panel.XML"));
+    EXPECT_TRUE(doc.ImportFsGauge());
+    EXPECT_EQ(Elements(), "0,0-30,40 art/dial.bmp");
+}
+
+TEST_F(FsImport, WrongVersionsRootsAndFilesLeaveTheGaugeAsItWas) {
+    Fill();
+    const std::string before = Summary();
+    const std::string version = dir.Write("v.xml", FsGaugeXml("art", "", "1.0"));
+    EXPECT_FALSE(Import(version));
+    EXPECT_EQ(Message(0),
+              std::make_tuple("Invalid file format.", Icon::Error,
+                              "The file " + version +
+                                  " you are loading is incompatible with this version of "
+                                  "Dialwright.\r\n\r\nIt's on 1.0 version and, must be on 1,0 "
+                                  "version, or on a newest one."));
+    const std::pair<std::string, const char*> refused[] = {
+        {dir.Write("root.xml", "<gauge version=\"1,0\"/>"),
+         "First Tag should be 'SimBase.Document'."},
+        {dir.Write("cut.xml", FsGaugeXml("art", "").substr(0, 120)), "Error: "},
+        {dir.File("none.xml"), "Error: File not found"}};
+    for (const auto& [path, text] : refused) {
+        ui.messages.clear();
+        EXPECT_FALSE(Import(path)) << path;
+        ASSERT_EQ(ui.messages.size(), 1u) << path;
+        EXPECT_EQ(std::get<0>(Message(0)), "XML Parsing error");
+        EXPECT_THAT(std::get<2>(Message(0)), HasSubstr(text));
+    }
+    ui.messages.clear();
+    EXPECT_EQ(Summary(), before);
+}
+
+TEST_F(FsImport, BitmapsArePlacedAsTheSimulatorPlacesThem) {
+    Bitmap("src/art/e.bmp", 30, 40);
+    Bitmap("src/art/bg.bmp", 30, 40);
+    const std::string body =
+        "<FloatPosition>5,6</FloatPosition><Size>200,100</Size>"
+        "<Image Name=\"bg.bmp\"><Transparent>True</Transparent></Image>" +
+        FsElement("10,20", "e.bmp") +                      // its top-left on the position
+        FsElement("10,20", "e.bmp", "<Axis>0,0</Axis>") +  // centred on it
+        FsElement("100,100", "e.bmp", FsElement("1.5,2", "e.bmp", FsElement("-1,-1", "e.bmp")),
+                  "<Transparent>false</Transparent><Axis>5,40</Axis>");
+    ASSERT_TRUE(Import(Source(FsGaugeXml("C:\\Work\\Art", body))));
+    EXPECT_EQ(Elements(),
+              "5,6-205,106 art/bg.bmp | 10,20-40,60 art/e.bmp | -5,0-25,40 art/e.bmp | "
+              "95,60-125,100 art/e.bmp | 101,102-131,142 art/e.bmp | 100,101-130,141 art/e.bmp");
+    for (const CElement& e : doc.elements) {
+        EXPECT_EQ(e.GetName(), "Background");
+        EXPECT_EQ(std::tie(e.rotation, e.transparentColor, e.mainProgram, e.clickProgram),
+                  std::make_tuple(0.0, Colour{0}, "", ""));
+        EXPECT_EQ(e.transparent, &e == doc.elements.Head());
+    }
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(report.imported.size(), 6u);
+}
+
+TEST_F(FsImport, TheGaugeBecomesBlackTenFramesNamedAndUnmodified) {
+    Fill();  // background 0x102030, 25 fps
+    doc.modified = true;
+    const std::string xml =
+        "<SimBase.Document version=\"1,0\"><Descr><FileName>Panel\\ASI.XML</FileName></Descr>"
+        "<SimGauge.Gauge id=\"Airspeed\"/></SimBase.Document>";
+    ASSERT_TRUE(Import(Source(xml)));
+    EXPECT_EQ(std::tie(doc.backColor, doc.fps, doc.modified, doc.gaugeName, host.title),
+              std::make_tuple(Colour{0}, 10, false, "Airspeed", "ZEKO Dialwright - Airspeed"));
+    EXPECT_EQ(host.backgrounds, std::vector<Colour>{0});
+    EXPECT_EQ(doc.elements.Count(), 0u);  // an import that made nothing leaves no element
+    const std::string folder = LowerLatin1(dir.File("src"));
+    EXPECT_EQ(WorkingFolder(), folder);
+    EXPECT_EQ(doc.gaugePath, folder + "/asi.dwl");  // never the source itself
+
+    ASSERT_TRUE(Import(Source(FsGaugeXml("", ""))));  // black already: no new brush
+    EXPECT_EQ(host.backgrounds.size(), 1u);
+    EXPECT_EQ(doc.gaugePath, "");  // the source names no file
+    EXPECT_GE(host.repaints, 2);
+}
+
+TEST_F(FsImport, BitmapsAwayFromTheAuthorsArtFolderAndInAnyCase) {
+    Bitmap("src/Art/VOR.BMP", 12, 8);
+    Bitmap("src/Needle.bmp", 4, 20);
+    const std::string body = FsElement("0,0", "VOR.bmp") + FsElement("0,0", "Vor.bmp") +
+                             FsElement("0,0", "vor.bmp") + FsElement("0,0", "NEEDLE.BMP") +
+                             "<Element><FloatPosition>1,1</FloatPosition><Image id=\"vor.bmp\"/>"
+                             "</Element>";
+    const char* arts[] = {"%inetroot%\\flightsim\\gauges\\art", "C:/Build/Art/", "ART", ".\\art\\"};
+    for (const char* art : arts) {
+        ASSERT_TRUE(Import(Source(FsGaugeXml(art, body)))) << art;
+        EXPECT_EQ(Elements(),
+                  "0,0-12,8 art/vor.bmp | 0,0-12,8 art/vor.bmp | 0,0-12,8 art/vor.bmp | "
+                  "0,0-4,20 needle.bmp | 1,1-13,9 art/vor.bmp")
+            << art;
+        EXPECT_TRUE(ui.messages.empty()) << art;  // no "File not fount" question
+    }
+    // Stored relative to another working folder (dwtool's output folder).
+    ASSERT_TRUE(doc.ImportFsGaugeFile(Source(FsGaugeXml("art", body)), dir.File("Out")));
+    EXPECT_EQ(doc.elements.Head()->file, "../src/art/vor.bmp");
+}
+
+TEST_F(FsImport, AMissingBitmapIsAskedForOnceAndItsElementsKept) {
+    const std::string body = FsElement("1,1", "Gone.bmp") + FsElement("2,2", "GONE.BMP") +
+                             FsElement("3,3", "gone.bmp") + FsElement("4,4", "other.bmp");
+    ASSERT_TRUE(Import(Source(FsGaugeXml("C:\\Build\\Art", body))));
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"File not fount", "File not fount"}));
+    EXPECT_THAT(std::get<2>(Message(0)), HasSubstr("[gone.bmp]"));
+    EXPECT_EQ(Elements(),
+              "1,1-1,1 gone.bmp | 2,2-2,2 gone.bmp | 3,3-3,3 gone.bmp | "
+              "4,4-4,4 other.bmp");
+    ASSERT_EQ(report.missing.size(), 2u);
+    EXPECT_THAT(report.missing[0], HasSubstr("bitmap Gone.bmp not found"));
+
+    // A file the user picks for the first element serves the others too.
+    Bitmap("elsewhere/found.bmp", 6, 7);
+    ui.messages.clear();
+    ui.QueueAnswer(Answer::Yes);
+    ui.QueueFile(dir.File("elsewhere/found.bmp"));
+    ASSERT_TRUE(Import(Source(FsGaugeXml("C:\\Build\\Art", body))));
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"File not fount", "New path for search",
+                                                  "File not fount"}));
+    EXPECT_EQ(Elements(),
+              "1,1-7,8 ../elsewhere/found.bmp | 2,2-8,9 ../elsewhere/found.bmp | "
+              "3,3-9,10 ../elsewhere/found.bmp | 4,4-4,4 other.bmp");
+}
+
+TEST_F(FsImport, HostileSourcesAreBoundedOrRefused) {
+    dir.Write("src/huge.png", dwtest::PngClaimingBytes(30000, 30000));
+    dir.Write("src/lying.bmp", BmpBytes(2, 2, 0, 30000, 30000));  // too little data for it
+    Bitmap("src/ok.bmp", 10, 10);
+    const std::string body = "<Size>100000,100000</Size><Image Name=\"ok.bmp\"/>" +
+                             FsElement("0,0", "huge.png") + FsElement("0,0", "lying.bmp") +
+                             FsElement("99999999999,0", "ok.bmp") + FsElement("0,0", "ok.bmp");
+    ASSERT_TRUE(Import(Source(FsGaugeXml("", body))));
+    EXPECT_EQ(Elements(), "0,0-0,0 lying.bmp | 0,0-10,10 ok.bmp");
+    EXPECT_EQ(Titles(), std::vector<std::string>{"File not fount"});  // for lying.bmp
+    ASSERT_EQ(report.skipped.size(), 3u);
+    EXPECT_THAT(report.skipped[0], HasSubstr("background: ok.bmp left out"));
+    EXPECT_THAT(report.skipped[1], HasSubstr("30000 x 30000 pixels is larger"));
+    EXPECT_THAT(report.skipped[2], HasSubstr("beyond the allowed size or position"));
+    EXPECT_THAT(report.missing, testing::ElementsAre(HasSubstr("lying.bmp could not be read")));
+
+    // Within smaller limits: too many images refuse the file, too many pixels stop adding.
+    GaugeLimits limits;
+    limits.maxElements = 5;
+    limits.maxTotalPixels = 250;
+    CGaugeDocument small(ui, clipboard, host, &settings, ElementFactory::Instance(), limits);
+    std::string many;
+    for (int i = 0; i < 6; ++i) many += FsElement("0,0", "ok.bmp");
+    ui.messages.clear();
+    EXPECT_FALSE(small.ImportFsGaugeFile(Source(FsGaugeXml("", many))));
+    EXPECT_EQ(Message(0), std::make_tuple("Import FS Gauge", Icon::Error,
+                                          "The file " + dir.File("src/gauge.xml") +
+                                              " holds more than 5 images, more than a gauge may "
+                                              "have.\r\nNothing was imported."));
+    many.resize(many.size() / 2);
+    ASSERT_TRUE(small.ImportFsGaugeFile(Source(FsGaugeXml("", many)), "", &report));
+    EXPECT_EQ(small.elements.Count(), 2u);
+    EXPECT_THAT(report.skipped.at(0), HasSubstr("together would be too large"));
+}
+
+TEST_F(FsImport, ALargeRealGaugeImportsEveryBitmap) {
+    std::string body = "<Size>640,480</Size><Image Name=\"Panel.bmp\"/>";
+    Bitmap("src/art/panel.bmp", 64, 48);
+    for (int b = 0; b < 70; ++b) Bitmap("src/art/part" + std::to_string(b) + ".bmp", 8, 8);
+    for (int i = 0; i < 700; ++i)
+        body +=
+            FsElement(std::to_string(i % 64 * 10) + ".000," + std::to_string(i / 64 * 40) + ".000",
+                      "PART" + std::to_string(i % 70) + ".BMP",
+                      "<Rotation><PointsTo>NORTH</PointsTo><Expression><Minimum>0</Minimum>"
+                      "<Script>(A:Airspeed indicated, knots) 10 /</Script></Expression>"
+                      "</Rotation>",
+                      "<Transparent>True</Transparent><Axis>4,4</Axis>");
+    ASSERT_TRUE(Import(Source(FsGaugeXml("C:\\FS\\Art", body))));
+    ASSERT_EQ(doc.elements.Count(), 701u);
+    EXPECT_EQ(doc.elements.Last()->GetRect().left, 699 % 64 * 10 - 4);
+    EXPECT_EQ(doc.elements.Last()->file, "art/part69.bmp");
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+}  // namespace
