@@ -55,7 +55,8 @@ void CDialwrightDlg::ShowHotKeysInMenus() {
         QString text = qt::FromLatin1(command.label);
         const auto binding = BindingOf(hotKeys, command.id);
         if (binding && binding->key != 0)
-            text += QLatin1Char('\t') + qt::FromLatin1(HotKeyText(binding->key, binding->modifiers));
+            text +=
+                QLatin1Char('\t') + qt::FromLatin1(HotKeyText(binding->key, binding->modifiers));
         actions[command.id]->setText(text);
     }
 }

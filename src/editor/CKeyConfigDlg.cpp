@@ -79,9 +79,9 @@ void CKeyConfigDlg::CheckUnsavedChange() {
     if (ui->hotKeyField->Key() == binding.key && ui->hotKeyField->Modifiers() == binding.modifiers)
         return;
     checking = true;
-    const Answer answer =
-        interaction.ShowMessage({"Save change?", "You changed last hot key without assign it. Save Changes?",
-                                 Buttons::YesNo, Icon::Question, false});
+    const Answer answer = interaction.ShowMessage(
+        {"Save change?", "You changed last hot key without assign it. Save Changes?",
+         Buttons::YesNo, Icon::Question, false});
     if (answer == Answer::Yes)
         Assign();
     else

@@ -241,8 +241,10 @@ void CanvasWidget::dragMoveEvent(QDragMoveEvent* event) {
 void CanvasWidget::dropEvent(QDropEvent* event) {
     std::vector<std::string> paths;
     for (const QUrl& url : event->mimeData()->urls()) {
-        if (url.isLocalFile()) paths.push_back(qt::PathToBytes(url.toLocalFile()));
-        else paths.push_back(qt::ToLatin1(url.toString()));
+        if (url.isLocalFile())
+            paths.push_back(qt::PathToBytes(url.toLocalFile()));
+        else
+            paths.push_back(qt::ToLatin1(url.toString()));
     }
     if (paths.empty()) return;
     event->acceptProposedAction();

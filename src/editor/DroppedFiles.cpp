@@ -31,8 +31,8 @@ int DropFiles(EditContext& edit, const std::vector<std::string>& paths) {
         if (path.size() <= kMaxDroppedName && IsAcceptedImageName(path))
             picture = DecodeImageFile(path);
         if (picture.isNull() || !factory.IsRegistered(word)) {
-            edit.ui.ShowMessage({"Drop file error.", DropErrorText(path), Buttons::Ok, Icon::Error,
-                                 false});
+            edit.ui.ShowMessage(
+                {"Drop file error.", DropErrorText(path), Buttons::Ok, Icon::Error, false});
             continue;
         }
         const Rect rect{kDropLeft, kDropTop, kDropLeft + picture.width(),

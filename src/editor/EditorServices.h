@@ -25,9 +25,9 @@ struct EditorEnvironment {
 };
 
 struct EditorServices {
-    PlayerRunner runPlayer{};                                   // Run
-    IEditorDialogs* dialogs = nullptr;                          // Gauge > Properties, Config
-    std::function<bool(CGaugeDocument&)> importFsGauge{};       // Gauge > Import from FS
+    PlayerRunner runPlayer{};                              // Run
+    IEditorDialogs* dialogs = nullptr;                     // Gauge > Properties, Config
+    std::function<bool(CGaugeDocument&)> importFsGauge{};  // Gauge > Import from FS
 };
 
 // How the program was started: the gauge named on the command line and whether it is to be

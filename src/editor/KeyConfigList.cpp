@@ -33,11 +33,11 @@ bool KeyConfigList::Assign(std::size_t i, int key, int modifiers, IInteraction& 
     for (std::size_t j = 0; j < entries.size(); ++j) {
         KeyConfigEntry& other = entries[j];
         if (j == i || other.binding.key != key || other.binding.modifiers != modifiers) continue;
-        const Answer answer = ui.ShowMessage(
-            {"Change HotKey assignement",
-             "The HotKey you are trying assign to [" + entry.label + "],\r\n is actually in use by [" +
-                 other.label + "].\r\nDo you want replace?",
-             Buttons::YesNo, Icon::Question, false});
+        const Answer answer = ui.ShowMessage({"Change HotKey assignement",
+                                              "The HotKey you are trying assign to [" +
+                                                  entry.label + "],\r\n is actually in use by [" +
+                                                  other.label + "].\r\nDo you want replace?",
+                                              Buttons::YesNo, Icon::Question, false});
         if (answer != Answer::Yes) return false;
         other.binding.key = 0;
         other.binding.modifiers = 0;

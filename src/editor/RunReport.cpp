@@ -37,10 +37,9 @@ void ReportRunEnd(ISettingsStore& store, IInteraction& ui, CElement* first, cons
             BuildScriptErrorReport(code, line, element ? element->mainProgram : none,
                                    element ? element->clickProgram : none);
         if (report) {
-            const Answer answer =
-                ui.ShowMessage({report->title, report->text,
-                                report->askToEdit ? Buttons::YesNo : Buttons::Ok, Icon::Error,
-                                false});
+            const Answer answer = ui.ShowMessage({report->title, report->text,
+                                                  report->askToEdit ? Buttons::YesNo : Buttons::Ok,
+                                                  Icon::Error, false});
             if (report->askToEdit && answer == Answer::Yes && element && actions.editElement)
                 actions.editElement(*element);
         }

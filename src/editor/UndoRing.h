@@ -40,9 +40,9 @@ private:
     std::string& Slot(int k) { return snapshots[static_cast<std::size_t>(k % kSlots)]; }
 
     std::array<std::string, kSlots> snapshots;
-    int index = -1;    // the snapshot Undo restores next
-    int count = 0;     // undo steps available, at most 99
-    int end = 0;       // one past the last snapshot Redo may reach
+    int index = -1;  // the snapshot Undo restores next
+    int count = 0;   // undo steps available, at most 99
+    int end = 0;     // one past the last snapshot Redo may reach
     int lastCode = -1;
 };
 

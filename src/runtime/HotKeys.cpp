@@ -51,7 +51,8 @@ HotKeyList LoadHotKeys(const ISettingsStore& store) {
     std::int32_t total = store.ReadInt(settings::kKeys, settings::kTotal, 0);
     if (total > kMaxHotKeyEntries) total = kMaxHotKeyEntries;
     for (std::int32_t i = 0; i < total; ++i) {
-        const std::string entry = store.ReadString(settings::kKeys, settings::HotKeyEntryKey(i), "");
+        const std::string entry =
+            store.ReadString(settings::kKeys, settings::HotKeyEntryKey(i), "");
         if (const auto binding = ParseHotKeyEntry(entry)) list.push_back(*binding);
     }
     return list;

@@ -63,13 +63,13 @@ constexpr std::size_t kFirstKeypadEntry = 36;
 
 // Shifted symbols of a US keyboard and the key they are on.
 constexpr std::array<std::pair<int, int>, 21> kShiftedSymbols{{
-    {Qt::Key_Exclam, '1'},        {Qt::Key_At, '2'},           {Qt::Key_NumberSign, '3'},
-    {Qt::Key_Dollar, '4'},        {Qt::Key_Percent, '5'},      {Qt::Key_AsciiCircum, '6'},
-    {Qt::Key_Ampersand, '7'},     {Qt::Key_Asterisk, '8'},     {Qt::Key_ParenLeft, '9'},
-    {Qt::Key_ParenRight, '0'},    {Qt::Key_Underscore, 189},   {Qt::Key_Plus, 187},
-    {Qt::Key_Colon, 186},         {Qt::Key_QuoteDbl, 222},     {Qt::Key_Less, 188},
-    {Qt::Key_Greater, 190},       {Qt::Key_Question, 191},     {Qt::Key_AsciiTilde, 192},
-    {Qt::Key_BraceLeft, 219},     {Qt::Key_BraceRight, 221},   {Qt::Key_Bar, 220},
+    {Qt::Key_Exclam, '1'},     {Qt::Key_At, '2'},         {Qt::Key_NumberSign, '3'},
+    {Qt::Key_Dollar, '4'},     {Qt::Key_Percent, '5'},    {Qt::Key_AsciiCircum, '6'},
+    {Qt::Key_Ampersand, '7'},  {Qt::Key_Asterisk, '8'},   {Qt::Key_ParenLeft, '9'},
+    {Qt::Key_ParenRight, '0'}, {Qt::Key_Underscore, 189}, {Qt::Key_Plus, 187},
+    {Qt::Key_Colon, 186},      {Qt::Key_QuoteDbl, 222},   {Qt::Key_Less, 188},
+    {Qt::Key_Greater, 190},    {Qt::Key_Question, 191},   {Qt::Key_AsciiTilde, 192},
+    {Qt::Key_BraceLeft, 219},  {Qt::Key_BraceRight, 221}, {Qt::Key_Bar, 220},
 }};
 
 constexpr int kVkNumpad0 = 0x60;

@@ -13,8 +13,7 @@ class CanvasTest : public EditorTest {
 protected:
     // Appends a basic graph with that rectangle.
     CElement* Add(Rect r) {
-        return Doc().elements.Append(
-            ElementFactory::Instance().Create("primitive", &Window(), r));
+        return Doc().elements.Append(ElementFactory::Instance().Create("primitive", &Window(), r));
     }
 };
 
@@ -70,9 +69,9 @@ TEST_F(CanvasTest, GroupsSelectTogetherAndLockedElementsOnlyMoveByKeys) {
 
 TEST_F(CanvasTest, ARubberBandSelectsOnlyElementsWhollyInsideIt) {
     Start();
-    Add({10, 10, 50, 50});    // inside
-    Add({40, 40, 120, 60});   // partly inside
-    Add({60, 10, 100, 50});   // right edge on the band's right edge
+    Add({10, 10, 50, 50});   // inside
+    Add({40, 40, 120, 60});  // partly inside
+    Add({60, 10, 100, 50});  // right edge on the band's right edge
     Drag({5, 5}, {100, 55});
     EXPECT_EQ(Layout(), "p:10,10,50,50* p:40,40,120,60 p:60,10,100,50");
     Drag({1, 1}, {200, 200}, Qt::ControlModifier);  // Ctrl keeps and adds

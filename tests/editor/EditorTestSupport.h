@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -17,6 +18,7 @@
 #include "editor/CommandIds.h"
 #include "editor/EditorDialogs.h"
 #include "model/ElementHooks.h"
+#include "model/FramePens.h"
 #include "platform/SettingsKeys.h"
 #include "support/FakeClipboard.h"
 #include "support/MemorySettingsStore.h"
