@@ -113,6 +113,8 @@ bool CDialwrightDlg::ExecuteCommand(int id) {
     if (closing) return true;
     UpdateMenuStates();
     UpdateStatusLine();
+    // Keys go to the canvas again after a dialog or a menu.
+    if (isVisible() && !canvas->hasFocus()) canvas->setFocus();
     return true;
 }
 
