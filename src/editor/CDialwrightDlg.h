@@ -106,7 +106,7 @@ private:
     // Menus (CDialwrightDlgMenus.cpp)
     void BuildMenus();
     void ShowHotKeysInMenus();
-    MenuState CurrentMenuState() const;
+    MenuState CurrentMenuState(bool withClipboard = true) const;
     void BindCommands();
 
     // Commands that are more than one call (CDialwrightDlgCommands.cpp)

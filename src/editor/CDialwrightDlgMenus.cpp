@@ -61,7 +61,7 @@ void CDialwrightDlg::ShowHotKeysInMenus() {
     }
 }
 
-MenuState CDialwrightDlg::CurrentMenuState() const {
+MenuState CDialwrightDlg::CurrentMenuState(bool withClipboard) const {
     MenuState state;
     for (const CElement& element : document.elements) {
         if (!element.IsSelected()) continue;
@@ -70,7 +70,8 @@ MenuState CDialwrightDlg::CurrentMenuState() const {
     }
     state.canUndo = undo.CanUndo();
     state.canRedo = undo.CanRedo();
-    state.clipboardFragment = document.ClipboardHasFragment();
+    // Reading the system clipboard may wait for another program: only when it matters.
+    state.clipboardFragment = withClipboard && document.ClipboardHasFragment();
     state.hasElements = !document.elements.Empty();
     state.hasRunner = static_cast<bool>(services.runPlayer);
     state.hasDialogs = services.dialogs != nullptr;
@@ -98,7 +99,9 @@ void CDialwrightDlg::UpdateMenuStates() {
 
 bool CDialwrightDlg::IsCommandEnabled(int id) const {
     const CommandInfo* command = FindCommand(id);
-    return command != nullptr && IsEnabled(command->enable, CurrentMenuState());
+    return command != nullptr &&
+           IsEnabled(command->enable,
+                     CurrentMenuState(command->enable == EnableRule::ClipboardFragment));
 }
 
 QAction* CDialwrightDlg::Action(int id) const {

@@ -20,9 +20,7 @@ protected:
         return -1;
     }
     std::string Text(int index) { return dialog.CommandList()->itemText(index).toStdString(); }
-    void Select(const std::string& label) {
-        dialog.CommandList()->setCurrentIndex(IndexOf(label));
-    }
+    void Select(const std::string& label) { dialog.CommandList()->setCurrentIndex(IndexOf(label)); }
     void Type(int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier) {
         QTest::keyClick(dialog.HotKeyField(), static_cast<Qt::Key>(qtKey), mods);
     }
