@@ -17,6 +17,8 @@ CKeyConfigDlg::CKeyConfigDlg(const HotKeyList& current, ISettingsStore& store, I
       store(store),
       interaction(ui) {
     this->ui->setupUi(this);
+    // A scrolling list of 20 entries rather than a pop-up as tall as the screen.
+    this->ui->commandList->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     for (std::size_t i = 0; i < list.Size(); ++i)
         this->ui->commandList->addItem(qt::FromLatin1(list.Text(i)));
     this->ui->commandList->setCurrentIndex(0);

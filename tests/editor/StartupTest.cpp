@@ -3,6 +3,7 @@
 #include "EditorTestSupport.h"
 #include "editor/StartupRules.h"
 #include "files/GaugeVersion.h"
+#include "platform/IniSettingsStore.h"
 
 namespace {
 
@@ -235,6 +236,47 @@ TEST_F(StartupTest, HelpAndAboutOpenWhatTheyShould) {
     EXPECT_EQ(ui.openedTargets[0], dir.File("help/index.htm"));
     EXPECT_EQ(ui.openedTargets[1], kDialwrightWebSite);
     EXPECT_TRUE(ui.messages.empty());
+}
+
+}  // namespace
+
+namespace {
+
+using namespace dw;
+using namespace dwtest;
+
+TEST_F(StartupTest, ACorruptSettingsFileOnDiskStartsWithDefaults) {
+    const std::string ini = dir.Write(
+        "dialwright.ini",
+        "[ZEKO]\nRect_Left=abc\nRect_Right=77777777777777\nRect_Bottom=-3\nMaximized=yes\n"
+        "ServerPort1=\xff\xfe\nno equals sign here\n[[[broken\n[Options]\nBackColor=\"\n"
+        "LastGauge=\n[Keys]\nTotal=2\n0000=HK_\n0001=HK_1_2_3_4\n\x01\x02\x03\n");
+    IniSettingsStore store(ini);
+    window = std::make_unique<CDialwrightDlg>(
+        EditorEnvironment{ui, clipboard, store, dir.Path().string()}, services);
+    window->Start({});
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->HotKeys().empty());
+    EXPECT_EQ(Doc().backColor, kDefaultBackColour);
+    EXPECT_EQ(Doc().link1.port, 8090);
+    EXPECT_TRUE(Doc().elements.Empty());
+    EXPECT_TRUE(ui.messages.empty());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(window->geometry().center()));
+}
+
+TEST_F(StartupTest, NewAndOpenAskBeforeAnUnsavedGaugeIsLost) {
+    Start();
+    Command(cmd::kInsertText);
+    ui.QueueAnswer(Answer::Cancel);
+    Command(cmd::kNew);
+    ui.QueueAnswer(Answer::Cancel);
+    Command(cmd::kOpen);
+    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].title, "Save before exit...");
+    EXPECT_EQ(Doc().elements.Count(), 1u);
+    EXPECT_TRUE(Doc().modified);
+    EXPECT_TRUE(ui.fileRequests.empty()) << "Cancel ends the command before the file dialog";
 }
 
 }  // namespace
