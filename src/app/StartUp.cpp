@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <set>
 
 #include "editor/CDialwrightDlg.h"
 #include "files/GaugeVersion.h"
@@ -16,10 +17,52 @@
 
 namespace dw {
 
+namespace {
+
+// Qt's own options, which QApplication takes off the command line: those followed by a value,
+// and those standing alone. Written with one or two dashes.
+const std::set<std::string> kQtOptionsWithValue{"platform",
+                                                "platformpluginpath",
+                                                "platformtheme",
+                                                "plugin",
+                                                "qwindowgeometry",
+                                                "qwindowicon",
+                                                "qwindowtitle",
+                                                "style",
+                                                "stylesheet",
+                                                "session",
+                                                "display",
+                                                "geometry",
+                                                "title",
+                                                "name",
+                                                "visual",
+                                                "ncols",
+                                                "cmap",
+                                                "qmljsdebugger"};
+const std::set<std::string> kQtFlags{"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+std::string OptionName(const std::string& argument) {
+    std::size_t dashes = 0;
+    while (dashes < 2 && dashes < argument.size() && argument[dashes] == '-') ++dashes;
+    return dashes == 0 ? std::string() : argument.substr(dashes);
+}
+
+}  // namespace
+
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine line;
     bool optionsEnded = false;
+    bool skipValue = false;
     for (const std::string& argument : arguments) {
+        if (skipValue) {
+            skipValue = false;
+            continue;
+        }
+        if (!optionsEnded && kQtFlags.count(OptionName(argument))) continue;
+        if (!optionsEnded && kQtOptionsWithValue.count(OptionName(argument))) {
+            skipValue = true;
+            continue;
+        }
         if (!optionsEnded && (argument == "--help" || argument == "-h")) {
             line.action = CommandLine::Action::Help;
             return line;
@@ -76,6 +119,7 @@ EditorServices ProgramServices(const ProgramContext& context) {
 }
 
 int RunDialwright(int argc, char** argv) {
+    // Read before Qt starts: help, version and mistakes need no display.
     const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     switch (line.action) {
         case CommandLine::Action::Help:

@@ -18,7 +18,8 @@ struct CommandLine {
     std::string error;     // for Action::Error
 };
 
-// Reads the arguments after the program name.
+// Reads the arguments after the program name. Qt's own options (-platform NAME, -style NAME,
+// -reverse, ...) are passed over: QApplication takes them.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 std::string UsageText();
 std::string VersionText();

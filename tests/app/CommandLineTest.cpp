@@ -28,6 +28,11 @@ TEST(CommandLine, FileAndPlaySwitchInEveryForm) {
         {{"/p"}, CommandLine::Action::Error, "", true},
         {{"a.dwl", "b.dwl"}, CommandLine::Action::Error, "a.dwl", false},
         {{"--frobnicate"}, CommandLine::Action::Error, "", false},
+        {{"-platform", "offscreen", "-reverse", "/p", "x.dwl"},
+         CommandLine::Action::Edit,
+         "x.dwl",
+         true},
+        {{"--style", "fusion", "x.dwl"}, CommandLine::Action::Edit, "x.dwl", false},
     };
     for (const Case& c : cases) {
         const CommandLine line = ParseCommandLine(c.args);
