@@ -47,19 +47,25 @@ qreal CanvasWidget::Scale() const {
     return devicePixelRatioF();
 }
 
-Point CanvasWidget::ToGauge(const QPointF& logical) const {
-    const qreal scale = Scale();
+Point GaugeFromLogical(const QPointF& logical, qreal scale) {
     return {static_cast<int>(std::floor(logical.x() * scale)),
             static_cast<int>(std::floor(logical.y() * scale))};
 }
 
-QRect CanvasWidget::ToLogical(const Rect& gauge) const {
-    const qreal scale = Scale();
+QRect LogicalFromGauge(const Rect& gauge, qreal scale) {
     const int left = static_cast<int>(std::floor(gauge.left / scale));
     const int top = static_cast<int>(std::floor(gauge.top / scale));
     const int right = static_cast<int>(std::ceil(gauge.right / scale));
     const int bottom = static_cast<int>(std::ceil(gauge.bottom / scale));
     return QRect(left, top, right - left, bottom - top);
+}
+
+Point CanvasWidget::ToGauge(const QPointF& logical) const {
+    return GaugeFromLogical(logical, Scale());
+}
+
+QRect CanvasWidget::ToLogical(const Rect& gauge) const {
+    return LogicalFromGauge(gauge, Scale());
 }
 
 Rect CanvasWidget::GaugeClientRect() const {

@@ -25,6 +25,11 @@ inline Rect Grow(const Rect& r, int by) {
     return {r.left - by, r.top - by, r.right + by, r.bottom + by};
 }
 
+// Gauge pixels are device pixels: a logical position times the device pixel ratio, rounded
+// down; a gauge area in logical pixels covers every logical pixel it touches.
+Point GaugeFromLogical(const QPointF& logical, qreal scale);
+QRect LogicalFromGauge(const Rect& gauge, qreal scale);
+
 // What the canvas hands to its window.
 class ICanvasEvents {
 public:

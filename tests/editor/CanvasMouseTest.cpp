@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include "editor/CanvasMouse.h"
+#include "editor/CanvasWidget.h"
 #include "model/CGaugeDocument.h"
 #include "model/ElementFactory.h"
 #include "model/ElementOwner.h"
@@ -92,6 +93,22 @@ TEST_F(CanvasMouseTest, HoveringShowsWhatAPressWouldDo) {
     // A locked primary's square is neither a handle nor part of the element.
     EXPECT_EQ(mouse.GetCursor(), CanvasMouse::Cursor::Arrow);
     EXPECT_TRUE(host.undoCodes.empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GaugePixels, AreDevicePixelsAtAnyScale) {
+    using dw::GaugeFromLogical;
+    using dw::LogicalFromGauge;
+    EXPECT_EQ(GaugeFromLogical(QPointF(10.5, 3), 1.0), (dw::Point{10, 3}));
+    EXPECT_EQ(GaugeFromLogical(QPointF(10.5, 3), 2.0), (dw::Point{21, 6}));
+    EXPECT_EQ(GaugeFromLogical(QPointF(7, 7), 1.5), (dw::Point{10, 10}));
+    // A gauge area covers every logical pixel it touches.
+    EXPECT_EQ(LogicalFromGauge({10, 10, 20, 20}, 1.0), QRect(10, 10, 10, 10));
+    EXPECT_EQ(LogicalFromGauge({11, 11, 21, 21}, 2.0), QRect(5, 5, 6, 6));
+    EXPECT_EQ(LogicalFromGauge({-3, 0, 3, 3}, 1.5), QRect(-2, 0, 4, 2));
 }
 
 }  // namespace
