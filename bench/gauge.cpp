@@ -27,6 +27,7 @@ public:
     std::optional<std::string> BrowseFolder(const std::string&, const std::string&) override {
         return {};
     }
+    bool OpenWithDesktop(const std::string&) override { return false; }
 };
 
 class MemoryClipboard : public dw::IClipboard {

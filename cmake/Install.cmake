@@ -34,11 +34,8 @@ function(dw_install_program_link name)
 endfunction()
 
 foreach(program dialwright dwtool)
-    # The editor arrives with the start-up code; until then only dwtool is installed.
-    if(TARGET ${program})
-        install(TARGETS ${program} RUNTIME DESTINATION ${DW_PROGRAM_DIR})
-        dw_install_program_link(${program})
-    endif()
+    install(TARGETS ${program} RUNTIME DESTINATION ${DW_PROGRAM_DIR})
+    dw_install_program_link(${program})
 endforeach()
 install(TARGETS uzekopnp LIBRARY DESTINATION ${DW_PROGRAM_DIR})
 install(FILES ${DW_BESIDE_PROGRAM} DESTINATION ${DW_PROGRAM_DIR})

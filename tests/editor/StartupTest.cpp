@@ -1,0 +1,282 @@
+// Start-up (the automatic Run table, placement, corrupt settings), the exit prompt, Run and
+// its report.
+#include "EditorTestSupport.h"
+#include "editor/StartupRules.h"
+#include "files/GaugeVersion.h"
+#include "platform/IniSettingsStore.h"
+
+namespace {
+
+using namespace dw;
+using namespace dwtest;
+using dw::settings::kOptions;
+using dw::settings::kRunTime;
+using dw::settings::kZeko;
+
+// A gauge file with one basic graph; runatstart as given.
+std::string GaugeFile(bool runAtStart, const std::string& program = "None") {
+    return std::string("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n<gauge version=\"") +
+           kGaugeFormatVersion + "\">\n<properties name=\"Panel\" fps=\"10\" runatstart=\"" +
+           (runAtStart ? "yes" : "no") +
+           "\"/>\n<element type=\"primitive\" name=\"Dial\" left=\"10\" top=\"10\" "
+           "right=\"60\" width=\"50\" height=\"50\" subtype=\"FillRect\"><program><![CDATA[" +
+           program + "]]></program></element>\n</gauge>\n";
+}
+
+class StartupTest : public EditorTest {
+protected:
+    void SetUp() override {
+        EditorTest::SetUp();
+        services.runPlayer = [this](const PlayerRequest& request) {
+            ++runs;
+            lastRequest = request;
+            EXPECT_FALSE(window->isVisible()) << "the editor hides while the gauge plays";
+            if (playerReport) playerReport(*request.store);
+        };
+    }
+    int runs = 0;
+    PlayerRequest lastRequest;
+    std::function<void(ISettingsStore&)> playerReport;
+};
+
+struct AutoRunCase {
+    const char* name;
+    bool fromLastGauge;  // no file argument: the last gauge opens
+    bool play;
+    bool runAtStart;
+    bool runs;
+};
+
+class AutoRun : public StartupTest, public ::testing::WithParamInterface<AutoRunCase> {};
+
+TEST_P(AutoRun, FollowsTheStartTable) {
+    const AutoRunCase& c = GetParam();
+    const std::string path = dir.Write("panel.dwl", GaugeFile(c.runAtStart));
+    StartOptions options;
+    if (c.fromLastGauge)
+        settings.Seed(kOptions, dw::settings::kLastGauge, path);
+    else
+        options = {path, c.play};
+    Start(options);
+    ASSERT_EQ(Doc().elements.Count(), 1u);
+    EXPECT_EQ(Window().RunTimer().isActive(), c.runs);
+    if (c.runs) {
+        EXPECT_EQ(Window().RunTimer().interval(), kStartRunDelayMs);
+        QTRY_COMPARE(runs, 1);
+        EXPECT_EQ(lastRequest.gaugeName, "Panel");
+        EXPECT_TRUE(Window().isVisible());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StartTable, AutoRun,
+    ::testing::Values(AutoRunCase{"LastGaugeRunAtStart", true, false, true, true},
+                      AutoRunCase{"LastGaugePlain", true, false, false, false},
+                      AutoRunCase{"FileRunAtStart", false, false, true, false},
+                      AutoRunCase{"FilePlain", false, false, false, false},
+                      AutoRunCase{"PlayFile", false, true, false, true},
+                      AutoRunCase{"PlayRunAtStartFile", false, true, true, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StartupTest, ACorruptSettingsFileStartsWithDefaults) {
+    settings.Seed(kZeko, dw::settings::kRectLeft, "garbage");
+    settings.Seed(kZeko, dw::settings::kRectTop, "-99999999999999999999");
+    settings.Seed(kZeko, dw::settings::kRectRight, "2000000000");
+    settings.Seed(kZeko, dw::settings::kRectBottom, "1900000000");
+    settings.Seed(kOptions, dw::settings::kBackColor, "0x12zz");
+    settings.Seed(kOptions, dw::settings::kLastGauge, dir.File("missing.dwl"));
+    settings.Seed(dw::settings::kKeys, dw::settings::kTotal, "99999999");
+    settings.Seed(dw::settings::kKeys, "0000", "HK_1_2");
+    settings.Seed("Unknown", "Key", "value");
+    ui.QueueAnswer(Answer::Ok);
+    Start();
+    // The window lies on the screen, no larger than it; the grey background; no hot keys.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.intersects(Window().geometry()));
+    EXPECT_LE(Window().width(), screen.width());
+    EXPECT_EQ(Doc().backColor, kDefaultBackColour);
+    EXPECT_TRUE(Window().HotKeys().empty());
+    // The missing last gauge is reported; the editor stays with an empty gauge that the next
+    // Save does not write over the missing file's name.
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(Doc().elements.Empty());
+    EXPECT_TRUE(Doc().gaugePath.empty());
+}
+
+TEST(StartupRules, AStoredRectangleOnNoScreenMovesToThePrimaryScreen) {
+    const QRect primary(0, 0, 1920, 1080);
+    const std::vector<QRect> screens{primary, QRect(1920, 0, 1280, 1024)};
+    // On the second screen: kept.
+    EXPECT_EQ(FitToScreens({2000, 100, 800, 600, false}, screens, primary),
+              (WindowPlacement{2000, 100, 800, 600, false}));
+    // A screen that is gone: centred on the primary one.
+    EXPECT_EQ(FitToScreens({3500, 100, 800, 600, true}, screens, primary),
+              (WindowPlacement{560, 240, 800, 600, true}));
+    // Huge and empty sizes.
+    EXPECT_EQ(FitToScreens({0, 0, 90000, 90000, false}, screens, primary),
+              (WindowPlacement{0, 0, 1920, 1080, false}));
+    EXPECT_EQ(FitToScreens({10, 10, 0, -5, false}, screens, primary).width, 1440);
+}
+
+TEST_F(StartupTest, TheExitPromptsThreeAnswers) {
+    Start();
+    Command(cmd::kInsertText);
+    ASSERT_TRUE(Doc().modified);
+    ui.QueueAnswer(Answer::Cancel);
+    EXPECT_FALSE(Window().close());
+    EXPECT_TRUE(Window().isVisible());
+    EXPECT_EQ(ui.messages.back().title, "Save before exit...");
+    EXPECT_EQ(ui.messages.back().text,
+              "You have made some changes.\r\nDo you want to save them before exit?");
+    EXPECT_EQ(ui.messages.back().buttons, Buttons::YesNoCancel);
+
+    // Yes saves (through Save As for a gauge never saved) and closes.
+    ui.QueueAnswer(Answer::Yes);
+    ui.QueueFile(dir.File("exit.dwl"));
+    EXPECT_TRUE(Window().close());
+    EXPECT_FALSE(ReadFile(dir.File("exit.dwl")).empty());
+
+    // No closes without saving.
+    Start();
+    Command(cmd::kInsertText);
+    ui.QueueAnswer(Answer::No);
+    EXPECT_TRUE(Window().close());
+    EXPECT_EQ(settings.writes.size(), 13u) << "only the first save wrote settings";
+}
+
+TEST_F(StartupTest, AFailedSaveKeepsTheModifiedMarkAndTheExitPrompt) {
+    Start();
+    Command(cmd::kInsertText);
+    ui.QueueFile(dir.File("no/such/folder/panel.dwl"));
+    Command(cmd::kSaveAs);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].icon, Icon::Error);
+    EXPECT_TRUE(Doc().modified);
+    // Yes to the exit prompt tries to save again; it fails, so the window stays open.
+    ui.QueueAnswer(Answer::Yes);
+    EXPECT_FALSE(Window().close());
+    EXPECT_TRUE(Window().isVisible());
+}
+
+TEST_F(StartupTest, RunHidesTheEditorAndReportsAScriptErrorWithTheOfferToEdit) {
+    const std::string path =
+        dir.Write("panel.dwl", GaugeFile(false, "link offset 3000 server 1\nbad line"));
+    dir.Write("alias.txt", "3000 ALTITUDE\n");
+    settings.Seed(kZeko, dw::settings::kAliasFile, dir.File("alias.txt"));
+    Start({path, false});
+    playerReport = [](ISettingsStore& store) {
+        store.WriteInt(kRunTime, dw::settings::kLastError, 1);
+        store.WriteInt(kRunTime, dw::settings::kLastLine, 2);
+        store.WriteInt(kRunTime, dw::settings::kElement, 1);
+    };
+    PropertiesHook dialog;
+    ui.QueueAnswer(Answer::Yes);
+    ASSERT_TRUE(Command(cmd::kRun));
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(Window().isVisible());
+    EXPECT_EQ(lastRequest.elements, Doc().elements.Head());
+    EXPECT_EQ(lastRequest.editorOwner, &Window());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].title, "Sintax error");
+    EXPECT_THAT(ui.messages[0].text, ::testing::HasSubstr("-->bad line"));
+    // The properties dialog showed the names; the element holds numbers again.
+    ASSERT_EQ(dialog.shownPrograms.size(), 1u);
+    EXPECT_EQ(dialog.shownPrograms[0], "link offset ALTITUDE server FlightSimulator\nbad line\r\n");
+    EXPECT_EQ(Doc().elements.Head()->mainProgram, "link offset 3000 server 1\nbad line\r\n");
+    EXPECT_TRUE(Doc().modified);
+    EXPECT_EQ(settings.ReadInt(kRunTime, dw::settings::kLastError, -1), 0);
+}
+
+TEST_F(StartupTest, AnUnreachableLinkOffersTheLinkDialog) {
+    const std::string path = dir.Write("panel.dwl", GaugeFile(false));
+    services.dialogs = &dialogs;
+    Start({path, false});
+    playerReport = [](ISettingsStore& store) {
+        store.WriteInt(kRunTime, dw::settings::kLastError, 9002);
+    };
+    ui.QueueAnswer(Answer::Yes);
+    Command(cmd::kRun);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].title, "ZEKO error");
+    EXPECT_THAT(ui.messages[0].text, ::testing::HasSubstr("ZEKO Client 2"));
+    EXPECT_EQ(dialogs.linkDialogs, 1);
+    EXPECT_EQ(Doc().link1.port, 9999);
+    EXPECT_EQ(settings.ReadInt(kRunTime, dw::settings::kLastError, -1), 0);
+}
+
+TEST_F(StartupTest, GaugePropertiesAreTakenOverOnOk) {
+    services.dialogs = &dialogs;
+    Start();
+    dialogs.edit = [](GaugePropertiesValues& v) {
+        v.name = "Altimeter";
+        v.backColor = 0x000000;
+        v.fps = 99;
+        v.runAtStart = true;
+    };
+    ASSERT_TRUE(Command(cmd::kGaugeProperties));
+    EXPECT_EQ(Window().windowTitle().toStdString(), "ZEKO Dialwright - Altimeter");
+    EXPECT_EQ(Doc().backColor, 0u);
+    EXPECT_EQ(Window().GetFramePens()->DottedPen().color(), QColor(255, 255, 255));
+    EXPECT_EQ(Doc().fps, 40);
+    EXPECT_TRUE(Doc().runAtStart);
+    EXPECT_TRUE(Doc().modified);
+    // Gauge > New asks the same dialog; Cancel there keeps what New set.
+    dialogs.accept = false;
+    Doc().modified = false;
+    ASSERT_TRUE(Command(cmd::kNew));
+    EXPECT_EQ(dialogs.shown.back().name, "New");
+    EXPECT_EQ(Doc().backColor, kDefaultBackColour);
+}
+
+TEST_F(StartupTest, HelpAndAboutOpenWhatTheyShould) {
+    Start();
+    Command(cmd::kHelpIndex);
+    Command(cmd::kHelpWeb);
+    ASSERT_EQ(ui.openedTargets.size(), 2u);
+    EXPECT_EQ(ui.openedTargets[0], dir.File("help/index.htm"));
+    EXPECT_EQ(ui.openedTargets[1], kDialwrightWebSite);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+}  // namespace
+
+namespace {
+
+using namespace dw;
+using namespace dwtest;
+
+TEST_F(StartupTest, ACorruptSettingsFileOnDiskStartsWithDefaults) {
+    const std::string ini = dir.Write(
+        "dialwright.ini",
+        "[ZEKO]\nRect_Left=abc\nRect_Right=77777777777777\nRect_Bottom=-3\nMaximized=yes\n"
+        "ServerPort1=\xff\xfe\nno equals sign here\n[[[broken\n[Options]\nBackColor=\"\n"
+        "LastGauge=\n[Keys]\nTotal=2\n0000=HK_\n0001=HK_1_2_3_4\n\x01\x02\x03\n");
+    IniSettingsStore store(ini);
+    window = std::make_unique<CDialwrightDlg>(
+        EditorEnvironment{ui, clipboard, store, dir.Path().string()}, services);
+    window->Start({});
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->HotKeys().empty());
+    EXPECT_EQ(Doc().backColor, kDefaultBackColour);
+    EXPECT_EQ(Doc().link1.port, 8090);
+    EXPECT_TRUE(Doc().elements.Empty());
+    EXPECT_TRUE(ui.messages.empty());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(window->geometry().center()));
+}
+
+TEST_F(StartupTest, NewAndOpenAskBeforeAnUnsavedGaugeIsLost) {
+    Start();
+    Command(cmd::kInsertText);
+    ui.QueueAnswer(Answer::Cancel);
+    Command(cmd::kNew);
+    ui.QueueAnswer(Answer::Cancel);
+    Command(cmd::kOpen);
+    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].title, "Save before exit...");
+    EXPECT_EQ(Doc().elements.Count(), 1u);
+    EXPECT_TRUE(Doc().modified);
+    EXPECT_TRUE(ui.fileRequests.empty()) << "Cancel ends the command before the file dialog";
+}
+
+}  // namespace

@@ -1,0 +1,100 @@
+// The undo ring's exact rules.
+#include <gtest/gtest.h>
+
+#include "editor/UndoRing.h"
+
+namespace {
+
+using dw::UndoRing;
+
+// A gauge reduced to a counter: every operation adds one; a snapshot is its text.
+struct Counter {
+    int value = 0;
+    UndoRing ring;
+    UndoRing::Snapshot snapshot = [this] { return std::to_string(value); };
+
+    void Operation(int code) {
+        ring.Record(code, snapshot);
+        ++value;
+    }
+    bool Undo() {
+        const auto text = ring.Undo(snapshot);
+        if (text) value = std::stoi(*text);
+        return text.has_value();
+    }
+    bool Redo() {
+        const auto text = ring.Redo();
+        if (text) value = std::stoi(*text);
+        return text.has_value();
+    }
+};
+
+TEST(UndoRing, SameCodesShareOneSnapshotAndCodeZeroSeparatesThem) {
+    Counter c;
+    c.Operation(1);
+    c.Operation(1);  // a run of arrow keys: one step
+    c.Operation(0);  // a selection change: no snapshot, but a new run begins
+    c.Operation(1);
+    c.Operation(1);
+    EXPECT_EQ(c.value, 5);
+    EXPECT_EQ(c.ring.Count(), 2);
+    ASSERT_TRUE(c.Undo());
+    EXPECT_EQ(c.value, 3);
+    ASSERT_TRUE(c.Undo());
+    EXPECT_EQ(c.value, 0);
+    EXPECT_FALSE(c.Undo());
+    EXPECT_FALSE(c.ring.CanUndo());
+}
+
+TEST(UndoRing, UndoKeepsThePresentForRedoAndANewOperationCutsRedoOff) {
+    Counter c;
+    c.Operation(5);
+    c.Operation(6);
+    ASSERT_TRUE(c.Undo());
+    ASSERT_TRUE(c.Undo());
+    EXPECT_EQ(c.value, 0);
+    ASSERT_TRUE(c.Redo());
+    EXPECT_EQ(c.value, 1);
+    ASSERT_TRUE(c.Redo());
+    EXPECT_EQ(c.value, 2) << "the state kept by the first Undo";
+    EXPECT_FALSE(c.Redo());
+    ASSERT_TRUE(c.Undo());
+    c.Operation(7);
+    EXPECT_FALSE(c.ring.CanRedo());
+    EXPECT_FALSE(c.Redo());
+    ASSERT_TRUE(c.Undo());
+    EXPECT_EQ(c.value, 1);
+}
+
+TEST(UndoRing, AfterOneHundredTwentyOperationsNinetyNineCanBeUndone) {
+    Counter c;
+    for (int i = 0; i < 120; ++i) c.Operation(i % 2 ? 5 : 6);
+    int undone = 0;
+    while (c.Undo()) ++undone;
+    EXPECT_EQ(undone, 99);
+    EXPECT_EQ(c.value, 21);
+    // The whole way forward again.
+    int redone = 0;
+    while (c.Redo()) ++redone;
+    EXPECT_EQ(redone, 99);
+    EXPECT_EQ(c.value, 120);
+}
+
+TEST(UndoRing, CountersFollowTheRecordedSteps) {
+    UndoRing ring;
+    const UndoRing::Snapshot text = [] { return std::string("x"); };
+    EXPECT_EQ(ring.Index(), -1);
+    EXPECT_EQ(ring.LastCode(), -1);
+    EXPECT_FALSE(ring.Record(0, text));
+    EXPECT_TRUE(ring.Record(3, text));
+    EXPECT_FALSE(ring.Record(3, text));
+    EXPECT_EQ(ring.Index(), 0);
+    EXPECT_EQ(ring.End(), 1);
+    ring.Undo(text);
+    EXPECT_EQ(ring.LastCode(), UndoRing::kRedoState);
+    EXPECT_EQ(ring.Index(), -1);
+    EXPECT_EQ(ring.End(), 1);
+    EXPECT_TRUE(ring.CanRedo());
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+// The alias file and the two conversions of an element's programs.
+#include <gtest/gtest.h>
+
+#include "model/CElement.h"
+#include "script/AliasTable.h"
+#include "script/ScriptEngine.h"
+#include "support/TempDir.h"
+
+namespace {
+
+using namespace dw;
+
+const ServerAliases kServers{"FlightSimulator", "MORV"};
+
+TEST(AliasTable, ReadsTwoWordLinesWithALeadingIntegerUpToThreeThousand) {
+    AliasTable table;
+    table.LoadText(
+        "3000 ALTITUDE feet above sea level\nALTITUDE\nx ALT\n  12abc  SPEED\r\n\n-5 NEG\n");
+    EXPECT_EQ(table.Entries(),
+              (std::vector<AliasEntry>{{3000, "ALTITUDE"}, {0, "ALT"}, {12, "SPEED"}, {-5, "NEG"}}));
+    std::string many;
+    for (int i = 0; i < 3100; ++i) many += std::to_string(i) + " N" + std::to_string(i) + "\n";
+    table.LoadText(many);
+    EXPECT_EQ(table.Count(), AliasTable::kMaxEntries);
+    EXPECT_EQ(table.Entries().back().name, "N2999");
+    EXPECT_EQ(LeadingInteger("99999999999"), 2147483647);
+    EXPECT_EQ(LeadingInteger("-99999999999"), -2147483647 - 1);
+}
+
+TEST(AliasTable, LoadsAFileInAnyLetterCaseAndEmptiesOnAMissingOne) {
+    dwtest::TempDir dir;
+    dir.Write("Alias.TXT", "700 FUEL\n");
+    AliasTable table;
+    table.Load(dir.File("alias.txt"));
+    EXPECT_EQ(table.Count(), 1u);
+    table.Load(dir.File("missing.txt"));
+    EXPECT_EQ(table.Count(), 0u);
+    table.Load("");
+    EXPECT_EQ(table.Count(), 0u);
+}
+
+TEST(AliasTable, ConversionsNeedTheBlankAfterANameAndTheLastEntryWins) {
+    AliasTable table;
+    table.LoadText("3000 ALTITUDE\n3000 ALT2\n700 FUEL\n701 FUEL\n");
+    struct Case {
+        const char* names;
+        const char* numbers;
+    };
+    // Names to numbers: a shared name takes the last entry's number.
+    EXPECT_EQ(table.NamesToNumbers("link offset FUEL server FlightSimulator\n", kServers),
+              "link offset 701 server 1\n");
+    EXPECT_EQ(table.NamesToNumbers("link offset ALTITUDE server MORV", kServers),
+              "link offset 3000 server 2");
+    // No blank after the name: kept.
+    EXPECT_EQ(table.NamesToNumbers("offset ALTITUDE", kServers), "offset ALTITUDE");
+    // Numbers to names: a shared number shows the last entry's name.
+    EXPECT_EQ(table.NumbersToNames("link offset 3000 server 1\nif value > 3000 \n", kServers),
+              "link offset ALT2 server FlightSimulator\nif value > 3000 \n");
+    // Without a table only the server aliases change.
+    AliasTable empty;
+    EXPECT_EQ(empty.NamesToNumbers("link offset ALTITUDE server MORV ", kServers),
+              "link offset ALTITUDE server 2 ");
+    // An empty alias never matches every "server ".
+    EXPECT_EQ(empty.NamesToNumbers("server 2", {"", ""}), "server 2");
+}
+
+TEST(AliasTable, ElementConversionsTouchBothProgramsAndReadTheLinkAfterwards) {
+    InstallScriptEngine();
+    AliasTable table;
+    table.LoadText("3000 ALTITUDE\n");
+    CElement element(nullptr, ElementKind::Image);
+    element.mainProgram = "link offset ALTITUDE server MORV\nrotate value\n";
+    element.clickProgram = "set ALTITUDE = 1\noffset ALTITUDE \n";
+    table.NamesToNumbers(element, kServers);
+    EXPECT_EQ(element.mainProgram, "link offset 3000 server 2\nrotate value\n");
+    EXPECT_EQ(element.clickProgram, "set ALTITUDE = 1\noffset 3000 \n");
+    EXPECT_EQ(element.linkedOffset, 3000);
+    EXPECT_EQ(element.linkedServer, 2);
+    table.NumbersToNames(element, kServers);
+    EXPECT_EQ(element.mainProgram, "link offset ALTITUDE server MORV\nrotate value\n");
+}
+
+}  // namespace
