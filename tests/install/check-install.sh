@@ -12,7 +12,9 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 expected=(
+    bin/dialwright
     bin/dwtool
+    lib/dialwright/dialwright
     lib/dialwright/dwtool
     lib/dialwright/uzekopnp.mod
     lib/dialwright/alias.txt
@@ -30,10 +32,6 @@ expected=(
 for size in 16 22 24 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/dialwright.png")
 done
-# The program itself is installed once the build makes it.
-if [ -e "$build/bin/dialwright" ]; then
-    expected+=(bin/dialwright lib/dialwright/dialwright)
-fi
 for f in "${expected[@]}"; do
     [ -e "$prefix/$f" ] || fail "missing $f"
 done
@@ -48,6 +46,7 @@ done
 # The installed programs run from the links and find their companions.
 "$prefix/bin/dwtool" info "$prefix/share/dialwright/examples/panel.dwl" >/dev/null ||
     fail "the installed dwtool cannot read the example panel"
+"$prefix/bin/dialwright" --version >/dev/null || fail "the installed dialwright does not start"
 
 if ! out=$(desktop-file-validate "$prefix/share/applications/dialwright.desktop" 2>&1) ||
     [ -n "$out" ]; then
