@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <set>
 
+#include "app/AppDialogs.h"
+#include "app/FileAssociation.h"
 #include "editor/CDialwrightDlg.h"
 #include "files/GaugeVersion.h"
 #include "model/ElementFactory.h"
@@ -112,10 +114,11 @@ std::string VersionText() {
     return std::string("ZEKO Dialwright 2.0 (gauge format ") + kGaugeFormatVersion + ")\n";
 }
 
-EditorServices ProgramServices(const ProgramContext& context) {
-    // The player, the dialogs and the import are added here as they become available.
-    (void)context;
-    return EditorServices{};
+EditorServices ProgramServices(IEditorDialogs& dialogs) {
+    EditorServices services;
+    services.dialogs = &dialogs;
+    services.importFsGauge = [](CGaugeDocument& document) { return document.ImportFsGauge(); };
+    return services;
 }
 
 int RunDialwright(int argc, char** argv) {
@@ -149,9 +152,25 @@ int RunDialwright(int argc, char** argv) {
     QtClipboard clipboard;
     InstallRenderServices({&ui, settings.get()});
 
+    RegisterGaugeFileType();
+
     EditorEnvironment environment{ui, clipboard, *settings, ProgramFolder()};
-    CDialwrightDlg window(environment, ProgramServices({&ui, settings.get(), nullptr}));
+    CDialwrightDlg window(environment, EditorServices{});
     ui.SetParent(&window);
+    // The dialogs belong to the window: they share the gauge's custom colours and the alias
+    // file the window remembers.
+    DialogContext dialogContext;
+    dialogContext.parent = &window;
+    dialogContext.ui = &ui;
+    dialogContext.settings = settings.get();
+    dialogContext.customColours = &window.Document().customColors;
+    dialogContext.aliasFile = [&window] { return window.AliasFile(); };
+    dialogContext.aliasFileChosen = [&window](const std::string& path) {
+        window.ReloadAliasFile(path);
+    };
+    InstallPropertiesDialogs(dialogContext);
+    const std::unique_ptr<IEditorDialogs> dialogs = CreateEditorDialogs(dialogContext);
+    window.SetServices(ProgramServices(*dialogs));
     QObject::connect(&window, &CDialwrightDlg::Closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     window.Start(line.options);

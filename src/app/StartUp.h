@@ -25,14 +25,8 @@ std::string UsageText();
 std::string VersionText();
 
 // What the editor window gets from the rest of the program: the player for Run, the gauge
-// and configuration dialogs, the import of flight-simulator gauges. A service left empty
-// greys its commands.
-struct ProgramContext {
-    IInteraction* ui = nullptr;
-    ISettingsStore* settings = nullptr;
-    QWidget* dialogParent = nullptr;
-};
-EditorServices ProgramServices(const ProgramContext& context);
+// and configuration dialogs, the import of flight-simulator gauges.
+EditorServices ProgramServices(IEditorDialogs& dialogs);
 
 // The whole program: returns its exit code.
 int RunDialwright(int argc, char** argv);

@@ -41,6 +41,11 @@ CDialwrightDlg::~CDialwrightDlg() {
     document.elements.Clear();
 }
 
+void CDialwrightDlg::SetServices(EditorServices editorServices) {
+    services = std::move(editorServices);
+    UpdateMenuStates();
+}
+
 void CDialwrightDlg::Start(const StartOptions& options) {
     LoadHotKeys();
     const AppSettings stored = AppSettings::Load(env.settings, env.programFolder);

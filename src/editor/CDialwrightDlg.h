@@ -42,6 +42,10 @@ public:
                    QWidget* parent = nullptr);
     ~CDialwrightDlg() override;
 
+    // Replaces the services (the program gives them once its dialogs, which need the window,
+    // exist); the menu states follow.
+    void SetServices(EditorServices editorServices);
+
     // The window's start-up: hot keys, placement, settings, alias file, the last or given
     // gauge, the automatic Run; shows the window.
     void Start(const StartOptions& options);
