@@ -82,11 +82,15 @@ TEST_F(AudioTest, PlaysOnceToTheEndThenClosesItsDevice) {
         Audio(gauge, WriteWav(folder, "beep.wav", 150), Lines({"link offset 5 server 1", "play"}));
     std::uint32_t device = 0;
     bool ended = false;
-    Run(gauge, [&](HeadlessPlayer&) {
-        if (device == 0) device = audio->deviceId.load();
-        ended = device != 0 && !audio->playing.load() && !MediaDevices::Instance()->IsOpen(device);
-        return ended;
-    }, true);
+    Run(
+        gauge,
+        [&](HeadlessPlayer&) {
+            if (device == 0) device = audio->deviceId.load();
+            ended =
+                device != 0 && !audio->playing.load() && !MediaDevices::Instance()->IsOpen(device);
+            return ended;
+        },
+        true);
     EXPECT_TRUE(ended);
     EXPECT_EQ(audio->deviceId.load(), device);  // played once, not again
     EXPECT_TRUE(ui.messages.empty());
@@ -94,9 +98,9 @@ TEST_F(AudioTest, PlaysOnceToTheEndThenClosesItsDevice) {
 
 TEST_F(AudioTest, PlayLoopStartsAgainUntilStop) {
     Gauge gauge;
-    CAudio* audio = Audio(gauge, WriteWav(folder, "loop.wav", 100),
-                          Lines({"link offset 5 server 1", "if value = 1", "stop", "else",
-                                 "play loop", "endif"}));
+    CAudio* audio = Audio(
+        gauge, WriteWav(folder, "loop.wav", 100),
+        Lines({"link offset 5 server 1", "if value = 1", "stop", "else", "play loop", "endif"}));
     std::uint32_t first = 0, stoppedAt = 0;
     int phase = 0;
     Run(gauge, [&](HeadlessPlayer&) {
@@ -123,23 +127,26 @@ TEST_F(AudioTest, TwoElementsPlayAtOnceAndOnlyTheFinishedOneCloses) {
     Gauge gauge;
     CAudio* shortOne =
         Audio(gauge, WriteWav(folder, "short.wav", 100), Lines({"link offset 5 server 1", "play"}));
-    CAudio* longOne = Audio(gauge, WriteWav(folder, "long.wav", 4000),
-                            Lines({"link offset 6 server 1", "play"}));
+    CAudio* longOne =
+        Audio(gauge, WriteWav(folder, "long.wav", 4000), Lines({"link offset 6 server 1", "play"}));
     bool longStillPlaying = false;
-    Run(gauge, [&](HeadlessPlayer&) {
-        const std::uint32_t a = shortOne->deviceId.load(), b = longOne->deviceId.load();
-        if (a == 0 || b == 0 || MediaDevices::Instance()->IsOpen(a)) return false;
-        longStillPlaying = longOne->playing.load() && MediaDevices::Instance()->IsOpen(b);
-        return true;
-    }, true);
+    Run(
+        gauge,
+        [&](HeadlessPlayer&) {
+            const std::uint32_t a = shortOne->deviceId.load(), b = longOne->deviceId.load();
+            if (a == 0 || b == 0 || MediaDevices::Instance()->IsOpen(a)) return false;
+            longStillPlaying = longOne->playing.load() && MediaDevices::Instance()->IsOpen(b);
+            return true;
+        },
+        true);
     EXPECT_TRUE(longStillPlaying);
     EXPECT_FALSE(shortOne->playing.load());
 }
 
 TEST_F(AudioTest, PlayIsIgnoredWhilePlayingAndWhileSwitchedOff) {
     Gauge gauge;
-    CAudio* playingOne = Audio(gauge, WriteWav(folder, "long.wav", 4000),
-                               Lines({"link offset 5 server 1", "play"}));
+    CAudio* playingOne =
+        Audio(gauge, WriteWav(folder, "long.wav", 4000), Lines({"link offset 5 server 1", "play"}));
     std::uint32_t first = 0;
     int phase = 0;
     Run(gauge, [&](HeadlessPlayer&) {
@@ -155,7 +162,8 @@ TEST_F(AudioTest, PlayIsIgnoredWhilePlayingAndWhileSwitchedOff) {
     Gauge offGauge;
     CAudio* switchedOff = Audio(offGauge, WriteWav(folder, "off.wav", 100),
                                 Lines({"link offset 6 server 1", "switchoff", "play"}));
-    Run(offGauge, [&](HeadlessPlayer& player) { return player.Frames() > 2; }, true);
+    Run(
+        offGauge, [&](HeadlessPlayer& player) { return player.Frames() > 2; }, true);
     EXPECT_EQ(switchedOff->deviceId.load(), 0u);
     EXPECT_FALSE(switchedOff->playing.load());
 }
@@ -166,7 +174,8 @@ TEST_F(AudioTest, AliasCounterGoesOnAcrossRunsAndEveryRunStartsWithTheScript) {
         Audio(gauge, WriteWav(folder, "beep.wav", 50), Lines({"link offset 5 server 1", "play"}));
     std::uint32_t devices[2] = {};
     for (std::uint32_t& device : devices) {
-        Run(gauge, [&](HeadlessPlayer&) { return (device = audio->deviceId.load()) != 0; }, true);
+        Run(
+            gauge, [&](HeadlessPlayer&) { return (device = audio->deviceId.load()) != 0; }, true);
         // The editor draws the element after a run: its last value is forgotten.
         QImage canvas(64, 64, QImage::Format_RGB32);
         QPainter painter(&canvas);

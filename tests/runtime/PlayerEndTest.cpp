@@ -104,8 +104,8 @@ const EndCase kEndCases[] = {
          gauge.Shape({0, 0, 10, 10}, Lines({"link offset 5 server 1"}));
          gauge.Add(std::make_unique<ThrowingElement>(Rect{0, 0, 5, 5}));
      },
-     [](CPlayerDlg&, dwtest::ZekoTestServer&) { return true; }, false, 8001, 0, 2,
-     EndReason::Fault, "Internal DW error."},
+     [](CPlayerDlg&, dwtest::ZekoTestServer&) { return true; }, false, 8001, 0, 2, EndReason::Fault,
+     "Internal DW error."},
     {"Link1Unreachable",
      [](Gauge& gauge, PlayerRequest& request, int closedPort) {
          Plain(gauge, request, 0);

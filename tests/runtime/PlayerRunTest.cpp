@@ -17,9 +17,8 @@ using testing::ElementsAre;
 TEST_F(PlayerTest, RunSubscribesMovesElementsSendsOncePerFrameAndEndsOnEscape) {
     Gauge gauge;
     gauge.Shape({0, 0, 100, 100}, Lines({"link offset 5 server 1", "setcolor value"}));
-    gauge.Shape({200, 0, 210, 10},
-                Lines({"link offset 7 server 1", "set offset 9 server 1 = value",
-                       "set offset 10 server 1 = 3"}));
+    gauge.Shape({200, 0, 210, 10}, Lines({"link offset 7 server 1", "set offset 9 server 1 = value",
+                                          "set offset 10 server 1 = 3"}));
     gauge.Shape({220, 0, 230, 10}, Lines({"link offset 5 server 1"}));   // same variable
     gauge.Shape({240, 0, 250, 10}, Lines({"link offset 12 server 2"}));  // link 2 is off
     CPlayerDlg player(Request(gauge.Head()));
@@ -43,8 +42,8 @@ TEST_F(PlayerTest, RunSubscribesMovesElementsSendsOncePerFrameAndEndsOnEscape) {
     });
 
     EXPECT_EQ(server.Lines().front(), "Arn.Inicio:5:7:");
-    EXPECT_THAT(monitor, ElementsAre("offset 5 server 1", "offset 7 server 1",
-                                     "offset 12 server 2", "Frame Rate"));
+    EXPECT_THAT(monitor, ElementsAre("offset 5 server 1", "offset 7 server 1", "offset 12 server 2",
+                                     "Frame Rate"));
     EXPECT_EQ(RunTime(settings::kLastError), 0);
     EXPECT_EQ(player.Session().Reason(), EndReason::User);
 
@@ -91,9 +90,9 @@ TEST_F(PlayerTest, ClickRunsEveryElementUnderThePointerInDrawingOrder) {
             QTest::mouseClick(&p, Qt::LeftButton, {}, QPoint(30, 30));
             phase = 2;
         }
-        if (phase == 2 && server.WaitFor([](const auto& lines) {
-                return lines.back() == "Arn.Resp:20=1:";
-            }, Ms(0))) {
+        if (phase == 2 &&
+            server.WaitFor([](const auto& lines) { return lines.back() == "Arn.Resp:20=1:"; },
+                           Ms(0))) {
             p.Session().RequestEnd();
             return true;
         }

@@ -133,8 +133,7 @@ void PlayerTest::Play(const PlayerRequest& request, std::function<bool(CPlayerDl
     RunPlayer(request);
 }
 
-void PlayerTest::PlayWindow(CPlayerDlg& player, std::function<bool(CPlayerDlg&)> step,
-                            Ms limit) {
+void PlayerTest::PlayWindow(CPlayerDlg& player, std::function<bool(CPlayerDlg&)> step, Ms limit) {
     Stepper stepper(std::move(step), limit);
     CElement* head = player.Session().Config().elements;
     head->SetRunMode(&player, true);

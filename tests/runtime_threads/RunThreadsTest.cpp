@@ -81,9 +81,8 @@ protected:
     void SetUp() override {
         InstallScriptEngine();
         AddShape({0, 0, 40, 40}, Lines({"link offset 5 server 1", "setcolor value"}));
-        AddShape({40, 0, 80, 40},
-                 Lines({"link offset 6 server 2", "data = value", "setpos data",
-                        "set offset 30 server 1 = value"}));
+        AddShape({40, 0, 80, 40}, Lines({"link offset 6 server 2", "data = value", "setpos data",
+                                         "set offset 30 server 1 = value"}));
         auto click = std::make_unique<CGraph>(nullptr, Rect{0, 40, 40, 80});
         click->mainProgram = Lines({"link offset 7 server 1", "data = value", "rotate"});
         click->clickProgram = Lines({"set offset 20 server 2 = 5"});
@@ -124,8 +123,8 @@ TEST_F(RunThreadsTest, ValuesFramesClicksAndAFarewellAcrossAllThreads) {
             // Values keep coming on both links while the window thread clicks.
             if (sent < 40) {
                 ++sent;
-                server1.Send("Arn.Resp:5=" + std::to_string(sent) + ":7=" +
-                             std::to_string(sent * 9) + ":");
+                server1.Send("Arn.Resp:5=" + std::to_string(sent) +
+                             ":7=" + std::to_string(sent * 9) + ":");
                 server2.Send("Arn.Resp:6=" + std::to_string(sent) + ":");
                 if (session.ClickableAt({10, 50})) {
                     session.Press({10, 50});
