@@ -28,7 +28,7 @@ std::string RecoveryPathFor(const ISettingsStore* store) {
 
 std::string FormatRecovery(const RecoveredGauge& gauge) {
     std::string bytes = kHeader;
-    for (char c : gauge.gaugePath) bytes += (c == '\n' || c == '\r') ? ' ' : c;
+    for (char c : gauge.gaugePath) bytes += c == '\n' ? ' ' : c;  // the path is one line
     bytes += '\n';
     bytes += gauge.text;
     return bytes;
