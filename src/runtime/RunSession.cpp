@@ -77,7 +77,7 @@ void RunSession::Initialise() {
     std::this_thread::sleep_for(std::chrono::milliseconds(kSettleWaitMs));
 
     {
-        std::unique_lock<std::mutex> lock = LockElements();
+        std::unique_lock<std::recursive_mutex> lock = LockElements();
         std::int32_t identity = 0;
         for (CElement* e = config_.elements; e != nullptr; e = e->GetNext()) {
             ++identity;
@@ -149,14 +149,14 @@ void RunSession::ShowWindow(bool show) {
 }
 
 bool RunSession::ClickableAt(Point p) {
-    std::unique_lock<std::mutex> lock = LockElements();
+    std::unique_lock<std::recursive_mutex> lock = LockElements();
     for (CElement* e = config_.elements; e != nullptr; e = e->GetNext())
         if (e->HitTest(p.x, p.y) && !e->GetClickProgram().empty()) return true;
     return false;
 }
 
 bool RunSession::Press(Point p) {
-    std::unique_lock<std::mutex> lock = LockElements();
+    std::unique_lock<std::recursive_mutex> lock = LockElements();
     bool any = false;
     for (CElement* e = config_.elements; e != nullptr; e = e->GetNext()) {
         if (!e->HitTest(p.x, p.y)) continue;
@@ -167,7 +167,7 @@ bool RunSession::Press(Point p) {
 }
 
 bool RunSession::Release(Point p) {
-    std::unique_lock<std::mutex> lock = LockElements();
+    std::unique_lock<std::recursive_mutex> lock = LockElements();
     bool any = false;
     std::int32_t identity = 0;
     for (CElement* e = config_.elements; e != nullptr; e = e->GetNext()) {
@@ -198,7 +198,7 @@ void RunSession::NotePainted() {
 
 void RunSession::OnMediaNotify(std::uint32_t device, int code) {
     if (code != kMediaNotifySuccessful && code != kMediaNotifyAborted) return;
-    std::unique_lock<std::mutex> lock = LockElements();
+    std::unique_lock<std::recursive_mutex> lock = LockElements();
     for (CElement* e = config_.elements; e != nullptr; e = e->GetNext())
         if (e->GetLinkedServer() > 0 && e->GetKind() == ElementKind::Audio)
             static_cast<CAudio*>(e)->OnPlayNotify(device);
@@ -206,7 +206,7 @@ void RunSession::OnMediaNotify(std::uint32_t device, int code) {
 
 void RunSession::OnMediaError(std::uint32_t device, const std::string& text) {
     {
-        std::unique_lock<std::mutex> lock = LockElements();
+        std::unique_lock<std::recursive_mutex> lock = LockElements();
         for (CElement* e = config_.elements; e != nullptr; e = e->GetNext()) {
             if (e->GetKind() != ElementKind::Audio) continue;
             auto* audio = static_cast<CAudio*>(e);

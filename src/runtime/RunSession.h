@@ -141,7 +141,9 @@ private:
     // tell the user on the window thread and end the run.
     void Fault(std::int32_t identity);
     // Element lock for the window thread's work on elements.
-    std::unique_lock<std::mutex> LockElements() { return std::unique_lock(elementsMutex_); }
+    std::unique_lock<std::recursive_mutex> LockElements() {
+        return std::unique_lock(elementsMutex_);
+    }
     void ParkFrameThread(bool park);
 
     RunConfig config_;
@@ -154,7 +156,9 @@ private:
     VariableCell measuredFps_{0};
     std::int64_t lastPaintMs_ = -1;
 
-    std::mutex elementsMutex_;
+    // Recursive: a click script that shows a box runs nested events (a sound's end) that
+    // take it again on the same thread.
+    std::recursive_mutex elementsMutex_;
     std::mutex startMutex_;  // guards the two flags below with the running state
     std::condition_variable startChanged_;
     bool initialised_ = false;

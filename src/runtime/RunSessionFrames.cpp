@@ -15,7 +15,7 @@ namespace {
 
 // The frame thread's hold on the element lock while it works on a frame; the window calls
 // it waits for let go of it meanwhile (ParkFrameThread).
-thread_local std::unique_lock<std::mutex>* tl_elementsHeld = nullptr;
+thread_local std::unique_lock<std::recursive_mutex>* tl_elementsHeld = nullptr;
 
 }  // namespace
 
@@ -60,7 +60,7 @@ void RunSession::FrameLoop() {
 }
 
 void RunSession::DrawFrame() {
-    std::unique_lock<std::mutex> lock = LockElements();
+    std::unique_lock<std::recursive_mutex> lock = LockElements();
     tl_elementsHeld = &lock;
     QImage& frame = frames_.Drawing();
     QPainter painter(&frame);
