@@ -2,6 +2,7 @@
 // to its own variable, the server publishing every variable 40 times a second. The run is
 // the player's own (RunSession without a window, frames copied to a screen-sized image on
 // the window thread as a paint would).
+// Each runs on two gauges (argument 0: mixed elements redrawn on every change; 1: lamps only).
 //  - CpuAgainstSim: `dwtool sim` (a separate process) publishes a sine on every variable;
 //    the figure is the player process's CPU time over 8 s of steady running, as a percentage
 //    of one core (cpu_percent), with frames per second drawn.
@@ -96,8 +97,10 @@ std::string Lines(std::initializer_list<std::string> lines) {
     return text;
 }
 
-// 500 elements in a 25 x 20 grid: needles, turning pictures, printed numbers and lamps.
-ElementList BuildGauge(const std::string& folder, Probe** probe) {
+// 500 elements in a 25 x 20 grid. Mixed: needles, turning pictures, printed numbers and
+// lamps, each redrawn whenever its value changes. Lamps only: every element a lamp that
+// changes colour when its value crosses the middle (the player's own work, little drawing).
+ElementList BuildGauge(const std::string& folder, Probe** probe, bool lampsOnly) {
     QImage needle(30, 6, QImage::Format_RGB32);
     needle.fill(Qt::white);
     needle.save(QString::fromStdString(folder + "/needle.png"));
@@ -108,7 +111,7 @@ ElementList BuildGauge(const std::string& folder, Probe** probe) {
         const Rect r{x, y, x + kCellW - 2, y + kCellH - 2};
         const std::string link = "link offset " + std::to_string(i + 1) + " server 1";
         std::unique_ptr<CElement> e;
-        switch (i % 5) {
+        switch (lampsOnly && i > 0 ? 4 : i % 5) {
             case 0:
             case 1: {
                 auto shape =
@@ -246,14 +249,14 @@ struct RunFigures {
 };
 
 // Plays the gauge against the server at `port` for 2 s of warm-up and 8 s measured.
-RunFigures Play(int port, bool latency) {
+RunFigures Play(int port, bool latency, bool lampsOnly) {
     RunFigures figures;
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("dw-bench-player-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     SetWorkingFolder(folder.string());
     Probe* probe = nullptr;
-    ElementList gauge = BuildGauge(folder.string(), &probe);
+    ElementList gauge = BuildGauge(folder.string(), &probe, lampsOnly);
     NoSettings settings;
     RunConfig config;
     config.elements = gauge.Head();
@@ -333,7 +336,7 @@ void CpuAgainstSim(benchmark::State& state) {
             state.SkipWithError("dwtool sim did not start (set DWTOOL)");
             return;
         }
-        const RunFigures figures = Play(port, false);
+        const RunFigures figures = Play(port, false, state.range(0) == 1);
         state.counters["cpu_percent"] = figures.cpuPercent;
         state.counters["frames_per_s"] = figures.framesPerSecond;
         state.counters["frame_interval_ms"] = figures.frameIntervalMs;
@@ -343,7 +346,7 @@ void CpuAgainstSim(benchmark::State& state) {
 void SendToFrame(benchmark::State& state) {
     for (auto _ : state) {
         Child server;
-        const RunFigures figures = Play(StartClockServer(server), true);
+        const RunFigures figures = Play(StartClockServer(server), true, state.range(0) == 1);
         state.counters["p50_ms"] = Percentile(figures.latencies, 0.50);
         state.counters["p99_ms"] = Percentile(figures.latencies, 0.99);
         state.counters["max_ms"] = Percentile(figures.latencies, 1.0);
@@ -353,8 +356,9 @@ void SendToFrame(benchmark::State& state) {
     }
 }
 
-BENCHMARK(CpuAgainstSim)->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(SendToFrame)->Iterations(1)->Unit(benchmark::kMillisecond);
+// Argument 0: the mixed gauge; 1: lamps only.
+BENCHMARK(CpuAgainstSim)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(SendToFrame)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
