@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test:
 #  1. the whole project under AddressSanitizer + UndefinedBehaviorSanitizer, all unit tests;
-#  2. the protocol client under ThreadSanitizer;
+#  2. the protocol client and the player's run threads under ThreadSanitizer;
 #  3. each libFuzzer target (clang) for a bounded time on its seed corpus.
 # FUZZ_SECONDS sets the time per fuzz target (default 20).
 set -euo pipefail
@@ -19,10 +19,11 @@ export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp
 ctest --test-dir build/asan --output-on-failure -j "$jobs"
 
 if [ -f tests/link/CMakeLists.txt ] || ls tests/link/*.cpp >/dev/null 2>&1; then
-    echo "== ThreadSanitizer build of the protocol client tests"
+    echo "== ThreadSanitizer build of the protocol client and run thread tests"
     cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DDW_TSAN=ON
-    cmake --build build/tsan -j "$jobs" --target test_link
-    TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 ctest --test-dir build/tsan -R '^link$' --output-on-failure
+    cmake --build build/tsan -j "$jobs" --target test_link test_runtime_threads
+    TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 ctest --test-dir build/tsan \
+        -R '^(link|runtime_threads)$' --output-on-failure
 fi
 
 echo "== Fuzz targets, ${fuzz_seconds}s each"

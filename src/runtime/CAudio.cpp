@@ -28,7 +28,9 @@ CAudio::CAudio(const XmlNode& node, IElementOwner* owner) : CElement(owner, Elem
     loadedOk = true;
 }
 
-CAudio::~CAudio() = default;
+CAudio::~CAudio() {
+    Stop();
+}
 
 XmlNode& CAudio::ToXml() {
     XmlNode node = NewElementNode(*this);

@@ -37,4 +37,9 @@ struct PlayerRequest {
 // Plays one run; returns when it has ended and the elements are back in edit mode.
 using PlayerRunner = std::function<void(const PlayerRequest&)>;
 
+// The program's runner: switches the elements to run mode with a CPlayerDlg as their owner,
+// runs the player modally and gives the elements back to request.editorOwner in edit mode.
+// Does nothing without elements or without a settings store.
+void RunPlayer(const PlayerRequest& request);
+
 }  // namespace dw

@@ -2,6 +2,7 @@
 // A gauge document for dwtool's verbs: messages go to stderr through the console
 // interaction, the clipboard stays in memory and the host has no window. Loading and saving
 // work exactly as the program's Open and Save.
+#include <QSize>
 #include <string>
 
 #include "ConsoleInteraction.h"
@@ -47,5 +48,9 @@ private:
     dw::HeadlessGaugeHost host;
     dw::CGaugeDocument document;
 };
+
+// A picture size with room for every element, including the extra pixel of a basic graph's
+// copy; each side 1 to 8192.
+QSize GaugeExtent(const dw::CGaugeDocument& document);
 
 }  // namespace dwtool

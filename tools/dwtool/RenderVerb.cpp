@@ -130,18 +130,6 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, RenderOpti
     return std::nullopt;
 }
 
-// Enough room for every element, including the extra pixel of a basic graph's copy.
-QSize GaugeExtent(const dw::CGaugeDocument& document) {
-    int w = 1;
-    int h = 1;
-    for (const dw::CElement& e : document.elements) {
-        const int extra = e.GetKind() == dw::ElementKind::Primitive ? 1 : 0;
-        w = std::max(w, e.GetRect().right + extra);
-        h = std::max(h, e.GetRect().bottom + extra);
-    }
-    return QSize(std::min(w, kMaxSide), std::min(h, kMaxSide));
-}
-
 // The variable tables of one run, handed to every element as the player does.
 struct VariableTables {
     std::unique_ptr<dw::VariableCell[]> link1{new dw::VariableCell[dw::kVariableCount]()};

@@ -1,0 +1,115 @@
+// Faults that end the program during a run: the crash record a fatal signal leaves (in a
+// child process), taking it at the next start, and the recovery copy of a modified gauge.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+
+#include "platform/SettingsKeys.h"
+#include "runtime/CrashGuard.h"
+#include "runtime/RecoveryFile.h"
+#include "runtime/RunState.h"
+#include "support/MemorySettingsStore.h"
+#include "support/TempDir.h"
+
+namespace {
+
+using namespace dw;
+
+bool EndedAbnormally(int status) {
+    return WIFSIGNALED(status) || (WIFEXITED(status) && WEXITSTATUS(status) != 0);
+}
+
+class CrashGuardTest : public testing::TestWithParam<int> {
+protected:
+    void SetUp() override { GTEST_FLAG_SET(death_test_style, "fast"); }
+    dwtest::TempDir folder;
+    dwtest::MemorySettingsStore store;
+};
+
+TEST_P(CrashGuardTest, FatalSignalLeavesARecordThatTheNextStartTurnsIntoTheReport) {
+    const int signal = GetParam();
+    const std::string record = folder.File("dialwright.crash");
+    EXPECT_EXIT(
+        {
+            CrashGuard guard(record);
+            SetCurrentElement(nullptr, 7);
+            raise(signal);
+        },
+        EndedAbnormally, "");
+    const std::optional<CrashRecord> taken = TakeCrashRecord(record, store);
+    ASSERT_TRUE(taken.has_value());
+    EXPECT_EQ(taken->element, 7);
+    EXPECT_EQ(taken->signal, signal);
+    EXPECT_EQ(store.ReadInt(settings::kRunTime, settings::kLastError, 0), 8001);
+    EXPECT_EQ(store.ReadInt(settings::kRunTime, settings::kLastLine, -1), 0);
+    EXPECT_EQ(store.ReadInt(settings::kRunTime, settings::kElement, 0), 7);
+    EXPECT_FALSE(std::filesystem::exists(record));
+    EXPECT_FALSE(TakeCrashRecord(record, store).has_value());  // taken once
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, CrashGuardTest,
+                         testing::Values(SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT));
+
+TEST(CrashGuardEndTest, RunWithoutFaultLeavesNoRecordAndRestoresHandlers) {
+    dwtest::TempDir folder;
+    dwtest::MemorySettingsStore store;
+    const std::string record = folder.File("dialwright.crash");
+    struct sigaction before {};
+    sigaction(SIGSEGV, nullptr, &before);
+    {
+        CrashGuard guard(record);
+        EXPECT_TRUE(std::filesystem::exists(record));
+    }
+    struct sigaction after {};
+    sigaction(SIGSEGV, nullptr, &after);
+    EXPECT_EQ(after.sa_handler, before.sa_handler);
+    EXPECT_FALSE(std::filesystem::exists(record));
+    EXPECT_FALSE(TakeCrashRecord(record, store).has_value());
+    EXPECT_EQ(store.Size(), 0u);
+}
+
+TEST(CrashRecordTest, OnlyWellFormedRecordsAreReports) {
+    EXPECT_EQ(FormatCrashRecord({8001, 3, 11}), "DW-CRASH 8001 3 11\n");
+    struct Case {
+        const char* text;
+        bool valid;
+    };
+    for (const Case& c :
+         {Case{"DW-CRASH 8001 3 11\n", true}, Case{"DW-CRASH 8001 0 6", true}, Case{"", false},
+          Case{"DW-CRASH 8001", false}, Case{"DW-CRASH 1 3 11", false},
+          Case{"DW-CRASH 8001 -4 11", false}, Case{"XX-CRASH 8001 3 11", false}})
+        EXPECT_EQ(ParseCrashRecord(c.text).has_value(), c.valid) << c.text;
+
+    dwtest::TempDir folder;
+    dwtest::MemorySettingsStore store;
+    const std::string garbage = folder.Write("bad.crash", "not a record");
+    EXPECT_FALSE(TakeCrashRecord(garbage, store).has_value());
+    EXPECT_FALSE(std::filesystem::exists(garbage));  // an unreadable record is dropped
+    EXPECT_EQ(store.Size(), 0u);
+}
+
+TEST(RecoveryFileTest, KeepsAModifiedGaugeUntilRemoved) {
+    dwtest::TempDir folder;
+    const std::string path = folder.File("dialwright.recovery");
+    EXPECT_FALSE(FindRecoveryFile(path).has_value());
+    const std::string text = "<?xml version=\"1.0\"?>\n<gauge>\r\n</gauge>\n";
+    ASSERT_TRUE(WriteRecoveryFile(path, "/home/pilot/panel.dwl", text));
+    std::optional<RecoveredGauge> found = FindRecoveryFile(path);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->gaugePath, "/home/pilot/panel.dwl");
+    EXPECT_EQ(found->text, text);
+    ASSERT_TRUE(WriteRecoveryFile(path, "", "<gauge/>"));  // a gauge never saved
+    found = FindRecoveryFile(path);
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->gaugePath, "");
+    RemoveRecoveryFile(path);
+    EXPECT_FALSE(FindRecoveryFile(path).has_value());
+
+    for (const char* bytes : {"", "DW-RECOVERY 1\n", "DW-RECOVERY 1\npath\n", "<gauge/>"})
+        EXPECT_FALSE(ParseRecovery(bytes).has_value()) << bytes;
+    EXPECT_EQ(RecoveryPathFor(nullptr), "");
+}
+
+}  // namespace

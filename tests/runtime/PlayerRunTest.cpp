@@ -1,0 +1,187 @@
+// Whole runs of the player against a loopback server: subscriptions, values moving
+// elements, values sent once per frame, clicks, the monitor, and the frame periods.
+#include <gmock/gmock.h>
+
+#include <QTest>
+#include <regex>
+
+#include "PlayerTestSupport.h"
+#include "platform/SettingsKeys.h"
+
+namespace playertest {
+namespace {
+
+using namespace dw;
+using testing::ElementsAre;
+
+TEST_F(PlayerTest, RunSubscribesMovesElementsSendsOncePerFrameAndEndsOnEscape) {
+    Gauge gauge;
+    gauge.Shape({0, 0, 100, 100}, Lines({"link offset 5 server 1", "setcolor value"}));
+    gauge.Shape({200, 0, 210, 10}, Lines({"link offset 7 server 1", "set offset 9 server 1 = value",
+                                          "set offset 10 server 1 = 3"}));
+    gauge.Shape({220, 0, 230, 10}, Lines({"link offset 5 server 1"}));   // same variable
+    gauge.Shape({240, 0, 250, 10}, Lines({"link offset 12 server 2"}));  // link 2 is off
+    CPlayerDlg player(Request(gauge.Head()));
+
+    std::vector<std::string> monitor;
+    int phase = 0;
+    PlayWindow(player, [&](CPlayerDlg& p) {
+        if (phase == 0 && server.WaitForLine("Arn.Inicio:", Ms(0))) {
+            for (int i = 0; i < p.Monitor().EntryCount(); ++i)
+                monitor.push_back(p.Monitor().EntryText(i).toStdString());
+            server.Send("Arn.Resp:5=255:7=42:");
+            phase = 1;
+        }
+        // Red (colour 255) reaches the frame, and 42 comes back as variable 9.
+        if (phase == 1 && PixelAt(Frame(p), 50, 50) == 0xFF0000 &&
+            server.WaitForLine("9=42:10=3:", Ms(0))) {
+            QTest::keyClick(&p, Qt::Key_Escape);
+            return true;
+        }
+        return false;
+    });
+
+    EXPECT_EQ(server.Lines().front(), "Arn.Inicio:5:7:");
+    EXPECT_THAT(monitor, ElementsAre("offset 5 server 1", "offset 7 server 1", "offset 12 server 2",
+                                     "Frame Rate"));
+    EXPECT_EQ(RunTime(settings::kLastError), 0);
+    EXPECT_EQ(player.Session().Reason(), EndReason::User);
+
+    // One line per frame, each with both values of that frame; the farewell last.
+    const std::vector<std::string> lines = server.Lines();
+    const std::regex frameLine("Arn\\.Resp:(9=-?\\d+:10=3:)+(Arn\\.Fin:)?");
+    std::uint64_t valueLines = 0;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        if (lines[i] == "Arn.Fin:") continue;
+        EXPECT_TRUE(std::regex_match(lines[i], frameLine)) << lines[i];
+        ++valueLines;
+    }
+    EXPECT_NE(lines.back().find("Arn.Fin:"), std::string::npos);
+    const std::uint64_t frames = player.Session().FramesDrawn();
+    EXPECT_GE(valueLines, frames);
+    EXPECT_LE(valueLines, frames + 1);
+
+    // The elements are back with the editor, without references to the run.
+    for (CElement* e = gauge.Head(); e; e = e->GetNext()) {
+        EXPECT_FALSE(e->IsRunMode());
+        EXPECT_EQ(e->GetOwner(), &editor);
+        EXPECT_EQ(e->values1, nullptr);
+        EXPECT_EQ(e->client1, nullptr);
+    }
+}
+
+TEST_F(PlayerTest, ClickRunsEveryElementUnderThePointerInDrawingOrder) {
+    Gauge gauge;
+    gauge.Image({20, 20, 80, 80}, "None", Lines({"set offset 20 server 1 = 1"}));
+    gauge.Image({50, 50, 120, 120}, "None", Lines({"set offset 20 server 1 = 2"}));
+    gauge.Image({200, 200, 220, 220}, "None", "");  // no click program: no hand
+    Qt::CursorShape overBoth = Qt::ArrowCursor, overPlain = Qt::PointingHandCursor;
+    int phase = 0;
+    Play(Request(gauge.Head()), [&](CPlayerDlg& p) {
+        if (phase == 0 && p.Session().FramesDrawn() > 0) {
+            QTest::mouseMove(&p, QPoint(60, 60));
+            overBoth = p.cursor().shape();
+            QTest::mouseMove(&p, QPoint(210, 210));
+            overPlain = p.cursor().shape();
+            QTest::mouseClick(&p, Qt::LeftButton, {}, QPoint(60, 60));
+            phase = 1;
+        }
+        if (phase == 1 && server.WaitForLine("Arn.Resp:20=1:20=2:", Ms(0))) {
+            QTest::mouseClick(&p, Qt::LeftButton, {}, QPoint(30, 30));
+            phase = 2;
+        }
+        if (phase == 2 &&
+            server.WaitFor([](const auto& lines) { return lines.back() == "Arn.Resp:20=1:"; },
+                           Ms(0))) {
+            p.Session().RequestEnd();
+            return true;
+        }
+        return false;
+    });
+    EXPECT_EQ(overBoth, Qt::PointingHandCursor);
+    EXPECT_EQ(overPlain, Qt::ArrowCursor);
+    EXPECT_EQ(RunTime(settings::kLastError), 0);
+}
+
+TEST_F(PlayerTest, F9ShowsTheMonitorWithItsEntriesAndHidesIt) {
+    Gauge gauge;
+    gauge.Shape({0, 0, 10, 10}, Lines({"link offset 300 server 1"}));
+    bool shownOnF9 = false, refreshing = false, hiddenByF9 = false, hiddenByEscape = false;
+    std::string value;
+    const VariableCell* firstCell = nullptr;
+    const VariableCell* rateCell = nullptr;
+    int phase = 0;
+    CPlayerDlg player(Request(gauge.Head()));
+    PlayWindow(player, [&](CPlayerDlg& p) {
+        CZEKOConsoleDlg& monitor = p.Monitor();
+        if (phase == 0) {
+            EXPECT_FALSE(monitor.isVisible());  // created hidden
+            QTest::keyClick(&p, Qt::Key_F9);
+            shownOnF9 = monitor.isVisible();
+            refreshing = monitor.IsRefreshing();
+            firstCell = monitor.EntryCell(0);
+            rateCell = monitor.EntryCell(1);
+            server.Send("Arn.Resp:300=77:");
+            phase = 1;
+        } else if (phase == 1 && monitor.ValueText() == "77") {
+            value = "77";
+            QTest::keyClick(&monitor, Qt::Key_F9);
+            hiddenByF9 = !monitor.isVisible() && !monitor.IsRefreshing();
+            QTest::keyClick(&p, Qt::Key_F9);
+            QTest::keyClick(&monitor, Qt::Key_Escape);
+            hiddenByEscape = !monitor.isVisible();
+            p.Session().RequestEnd();
+            return true;
+        }
+        return false;
+    });
+    EXPECT_TRUE(shownOnF9);
+    EXPECT_TRUE(refreshing);
+    EXPECT_EQ(value, "77");
+    EXPECT_TRUE(hiddenByF9);
+    EXPECT_TRUE(hiddenByEscape);
+    EXPECT_EQ(player.Monitor().EntryText(0), "offset 300 server 1");
+    EXPECT_EQ(player.Monitor().EntryText(1), "Frame Rate");
+    EXPECT_EQ(firstCell, &player.Session().Links().Values(1)[300]);
+    EXPECT_EQ(rateCell, &player.Session().MeasuredFps());
+}
+
+struct PeriodCase {
+    int fps;
+    int period;
+    std::uint64_t frames;  // frames to see before ending (0: the waits alone)
+};
+
+class FramePeriodTest : public PlayerTest, public testing::WithParamInterface<PeriodCase> {};
+
+TEST_P(FramePeriodTest, WaitsTheInitialQuarterSecondThenTheWholePeriodBeforeEveryFrame) {
+    const PeriodCase c = GetParam();
+    EXPECT_EQ(RunSession::FramePeriodFor(c.fps), c.period);
+    Gauge gauge;
+    gauge.Shape({0, 0, 10, 10}, "None");
+    PlayerRequest request = Request(gauge.Head());
+    request.fps = c.fps;
+    CPlayerDlg player(request);
+    std::mutex mutex;
+    std::vector<int> waits;
+    player.Session().SetFrameWaitObserver([&](int ms) {
+        std::lock_guard<std::mutex> lock(mutex);
+        waits.push_back(ms);
+    });
+    PlayWindow(player, [&](CPlayerDlg& p) {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (waits.size() < 2 || p.Session().FramesDrawn() < c.frames) return false;
+        p.Session().RequestEnd();
+        return true;
+    });
+    ASSERT_GE(waits.size(), 2u);
+    EXPECT_EQ(waits[0], RunSession::kInitialWaitMs);
+    for (std::size_t i = 1; i < waits.size(); ++i) EXPECT_EQ(waits[i], c.period);
+}
+
+INSTANTIATE_TEST_SUITE_P(Periods, FramePeriodTest,
+                         testing::Values(PeriodCase{1, 1000, 0}, PeriodCase{10, 100, 3},
+                                         PeriodCase{40, 25, 5}));
+
+}  // namespace
+}  // namespace playertest
