@@ -15,6 +15,7 @@
 #include "platform/qt/QtInteraction.h"
 #include "render/RenderServices.h"
 #include "runtime/ElementKinds.h"
+#include "runtime/PlayerRun.h"
 #include "script/ScriptEngine.h"
 
 namespace dw {
@@ -117,6 +118,7 @@ std::string VersionText() {
 EditorServices ProgramServices(IEditorDialogs& dialogs) {
     EditorServices services;
     services.dialogs = &dialogs;
+    services.runPlayer = RunPlayer;
     services.importFsGauge = [](CGaugeDocument& document) { return document.ImportFsGauge(); };
     return services;
 }
@@ -174,6 +176,7 @@ int RunDialwright(int argc, char** argv) {
     QObject::connect(&window, &CDialwrightDlg::Closed, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     window.Start(line.options);
+    window.RecoverAfterCrash();
     const int code = QApplication::exec();
     InstallRenderServices({});
     return code;

@@ -26,6 +26,7 @@
 #include "model/FramePens.h"
 #include "model/GaugeHost.h"
 #include "runtime/HotKeys.h"
+#include "runtime/RecoveryFile.h"
 #include "script/AliasTable.h"
 
 class QMenu;
@@ -66,6 +67,10 @@ public:
     const std::string& AliasFile() const { return aliasFile; }
     const std::string& StatusText() const { return canvas->StatusText(); }
     const QTimer& RunTimer() const { return runTimer; }
+
+    // After a run that took the program down (a crash record is left): offers the unsaved
+    // changes kept before that run and shows the run's report. Call after Start.
+    void RecoverAfterCrash();
 
     // Reads the hot keys from the settings store again.
     void LoadHotKeys();
@@ -123,6 +128,9 @@ private:
     void UndoStep();
     void RedoStep();
     void RunGauge();
+    // Shows how the last run ended ("RunTime"), with its offers to edit or configure.
+    void ReportLastRun();
+    void RestoreRecoveredGauge(const RecoveredGauge& gauge, const std::string& recoveryPath);
     void ImportFsGauge();
 
     void ApplyPlacement(const WindowPlacement& placement);

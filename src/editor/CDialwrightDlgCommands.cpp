@@ -6,8 +6,10 @@
 #include "editor/CKeyConfigDlg.h"
 #include "editor/EditCommands.h"
 #include "editor/RunReport.h"
+#include "files/GaugeSkeleton.h"
 #include "files/GaugeVersion.h"
 #include "platform/ProgramPaths.h"
+#include "runtime/RecoveryFile.h"
 
 namespace dw {
 
@@ -100,6 +102,12 @@ void CDialwrightDlg::RunGauge() {
     request.store = &env.settings;
     request.ui = &env.ui;
 
+    // Unsaved changes outlive a run that takes the program down: the next start offers them.
+    const std::string recoveryPath = RecoveryPathFor(&env.settings);
+    if (document.modified && !recoveryPath.empty())
+        WriteRecoveryFile(recoveryPath, document.gaugePath,
+                          GaugeFileBytes(document.FileDocument()));
+
     running = true;
     mouse.Cancel();
     hide();
@@ -109,7 +117,12 @@ void CDialwrightDlg::RunGauge() {
     show();
     canvas->setFocus();
     running = false;
+    if (!recoveryPath.empty()) RemoveRecoveryFile(recoveryPath);
 
+    ReportLastRun();
+}
+
+void CDialwrightDlg::ReportLastRun() {
     RunReportActions report;
     report.editElement = [this](CElement& element) {
         EditContext edit = Edit();
