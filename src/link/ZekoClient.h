@@ -4,7 +4,7 @@
 // The owner registers a 32-bit cell per variable number through the subscription list given
 // to Open; from then on the client's dispatcher thread stores each received value straight
 // into its cell (read them with LoadCell). Values to send are collected with SetValue into
-// one pending "Arn.Resp:" line that Flush sends with a single send call.
+// one pending "Arn.Resp:" line that Flush sends whole.
 //
 // Threads: a connected client runs a receiver thread (reads the socket, cuts lines) and a
 // dispatcher thread (parses lines, stores values, resubscribes, ends the connection), joined
