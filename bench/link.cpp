@@ -3,6 +3,9 @@
 //    figure is values stored into cells per second (items_per_second).
 //  - SendToCell: the time from the server's send of one value to the cell holding it;
 //    p50/p99/max are reported as counters (microseconds).
+//  - CloseWithQueueFull: the time Close takes while a hostile server has filled the line
+//    queue with resubscription requests (each would pause the dispatcher for 500 ms) and
+//    keeps sending; max is reported as a counter (milliseconds).
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -62,6 +65,7 @@ public:
         return true;
     }
     std::int32_t Sequence() { return dw::LoadCell(cells_[kSequenceVariable]); }
+    dw::CZekoClient& Client() { return client_; }
 
 private:
     int listener_ = -1;
@@ -140,6 +144,27 @@ void SendToCell(benchmark::State& state) {
     state.counters["max_us"] = micros.back();
 }
 BENCHMARK(SendToCell)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(5000);
+
+void CloseWithQueueFull(benchmark::State& state) {
+    std::string resets;
+    for (int i = 0; i < 3000; ++i) resets += "Arn.Reset:\r\n";
+    double slowest = 0;
+    for (auto _ : state) {
+        Connection connection;
+        // More than the queue holds: the receiver waits for a free slot when Close comes.
+        if (!connection.Ok() || !connection.Send(resets)) {
+            state.SkipWithError("no connection");
+            return;
+        }
+        const auto start = std::chrono::steady_clock::now();
+        connection.Client().Close();
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+        state.SetIterationTime(elapsed.count());
+        slowest = std::max(slowest, elapsed.count() * 1e3);
+    }
+    state.counters["max_ms"] = slowest;
+}
+BENCHMARK(CloseWithQueueFull)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 
 }  // namespace
 

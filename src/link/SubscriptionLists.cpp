@@ -29,9 +29,9 @@ SubscriptionLists BuildSubscriptionLists(std::span<const LinkedVariable> links, 
             result.refused.push_back(label);
             continue;
         }
+        // Variable 0 is entered like any other: its entry ends the list for the client.
         VariableCell* cell = &(link == 1 ? values1 : values2)[linked.offset];
-        if (linked.offset != 0)
-            (link == 1 ? result.link1 : result.link2).push_back({linked.offset, cell});
+        (link == 1 ? result.link1 : result.link2).push_back({linked.offset, cell});
         result.monitor.push_back({label, cell});
     }
     result.link1.push_back({});

@@ -29,7 +29,7 @@ struct MonitorVariable {
 };
 
 struct SubscriptionLists {
-    // Each list ends with { 0, null }.
+    // Each list ends with { 0, null }; a client reads it up to its first entry numbered 0.
     std::vector<SubscriptionEntry> link1{SubscriptionEntry{}};
     std::vector<SubscriptionEntry> link2{SubscriptionEntry{}};
     std::vector<MonitorVariable> monitor;
@@ -46,9 +46,10 @@ int LinkOfServer(std::int32_t server);
 // "offset %d server %d" with the variable number and the link number.
 std::string VariableLabel(std::int32_t offset, int link);
 
-// Walks the links in drawing order. Elements with server 0 take no part. Variable 0 gets
-// its monitor line but no list entry (a 0 would end the list). Numbers outside 0..1195 are
-// refused.
+// Walks the links in drawing order. Elements with server 0 take no part. Variable 0 is
+// entered like any other, so it ends its link's list: the variables entered behind it on that
+// link are neither registered nor subscribed (their monitor lines stay at 0). Numbers outside
+// 0..1195 are refused.
 SubscriptionLists BuildSubscriptionLists(std::span<const LinkedVariable> links, ValueTable& values1,
                                          ValueTable& values2);
 

@@ -4,30 +4,29 @@
 // The owner registers a 32-bit cell per variable number through the subscription list given
 // to Open; from then on the client's dispatcher thread stores each received value straight
 // into its cell (read them with LoadCell). Values to send are collected with SetValue into
-// one pending "Arn.Resp:" line that Flush sends with a single send call.
+// one pending "Arn.Resp:" line that Flush sends whole.
 //
 // Threads: a connected client runs a receiver thread (reads the socket, cuts lines) and a
 // dispatcher thread (parses lines, stores values, resubscribes, ends the connection), joined
 // by a line queue. SetValue, Flush, Close and Open may be called from any thread; the
 // pending line is guarded by one lock held for each append and for the whole of Flush.
-#include <array>
-#include <atomic>
+// No call runs the owner's code on the caller's thread, and none waits without a bound:
+// Close ends both threads at once, dropping what is queued. The client may be closed, and
+// destroyed, from anywhere, including inside one of its own notifications.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
-#include <thread>
 
 #include "link/SubscriptionEntry.h"
-#include "link/ZekoLineQueue.h"
-#include "link/ZekoLineScanner.h"
 #include "link/ZekoNotify.h"
 
 namespace dw {
 
-class CZekoClient : private IZekoLineSink {
+class ZekoClientCore;
+
+class CZekoClient {
 public:
     static constexpr std::size_t kSendBufferSize = 16384;
     static constexpr std::size_t kLineBufferSize = 16384;
@@ -36,95 +35,41 @@ public:
     static constexpr int kTableSize = 2999;  // variable numbers 0..2998
 
     CZekoClient();
-    ~CZekoClient() override;
+    ~CZekoClient();
     CZekoClient(const CZekoClient&) = delete;
     CZekoClient& operator=(const CZekoClient&) = delete;
 
     // Connects to host:port, registers the list's cells and subscribes. Returns true unless
     // there is no send buffer; whether the connection is up is told by IsConnected().
-    // `list` may be null (an empty list).
+    // `list` may be null (an empty list); it ends at its first entry numbered 0.
     bool Open(const std::string& host, const SubscriptionEntry* list, int port);
-    bool IsConnected() const { return connected_.load(); }
+    bool IsConnected() const;
     // Appends number=value to the pending line; false when not connected.
     bool SetValue(std::int32_t offset, std::int32_t value);
-    // Sends the pending line; false when not connected or nothing is pending.
+    // Sends the pending line; false when not connected or nothing is pending. A line the
+    // server does not take whole within 2 s is logged ("ERROR: Enviando mensaje.") and
+    // breaks the link: the client disconnects itself and never sends a part of a line.
     bool Flush();
     // Sends the farewell (behind any pending values) and disconnects; false when not
-    // connected. When it returns, the client's threads have ended.
+    // connected. Lines still queued are dropped. When it returns, the client's threads have
+    // ended (unless it was called on the client's own dispatcher thread, which then ends as
+    // soon as the notification returns).
     bool Close();
     // On the server's farewell, ask the notification target to close (or, without a target,
     // end the process). Has effect only while connected.
     bool SetCloseOnFin(bool flag);
     // Stores the target and message id and enables notifications. Pass null to forget a
-    // target before destroying it.
+    // target; a notification being delivered at that moment may still reach the old one, so
+    // close or destroy the client before its target when both go.
     void SetNotifyWindow(IZekoNotifyTarget* window, int message);
-    void EnableNotify(bool flag) { notifyEnabled_.store(flag); }
-
-    // The waits of Close and of a resubscription call `pump` repeatedly when they run on
-    // the thread that registered it (the owner's window thread keeps serving its events).
-    void SetMessagePump(std::function<void()> pump);
+    void EnableNotify(bool flag);
+    // Tells `observer` (on the dispatcher thread) each value stored into a registered cell,
+    // for watchers that must know which variables a server sent, not only their values.
+    // Takes effect at the next Open.
+    void SetValueObserver(std::function<void(std::int32_t offset, std::int32_t value)> observer);
 
 private:
-    enum LimitBit : unsigned {
-        kLimitLongLine = 1,
-        kLimitQueueFull = 2,
-        kLimitNumber = 4,
-        kLimitSubscription = 8,
-        kLimitPending = 16,
-        kLimitEmptyLine = 32,
-    };
-
-    // Scans one received line (on the dispatcher thread).
-    void ParseLine(const char* line, std::size_t length);
-    // Socket and threads (ZekoClientConnection.cpp).
-    bool Connect();
-    void Disconnect();
-    void DispatcherThread(int socketFd);
-    void ReceiverThread(int socketFd);
-    void QueueLine(const char* bytes, std::size_t length);
-    void ReapDispatcher();
-    bool IsDispatcherThread() const;
-    void PumpMessagesFor(int ms);
-    void Notify(int code);
-    void LogOnce(unsigned bit, const char* text);
-
-    // Sending (ZekoClient.cpp); the *Locked forms expect sendMutex_ held.
-    bool Subscribe(const SubscriptionEntry* list);
-    void Resubscribe();
-    bool AppendLocked(const char* text, std::size_t length);
-    bool FlushLocked();
-    void SendRaw(const char* text, std::size_t length);
-
-    // IZekoLineSink
-    void OnPair(std::int32_t number, std::int32_t value) override;
-    void OnValuesDone() override;
-    void OnFarewell() override;
-    void OnResubscribeRequest() override;
-
-    std::atomic<bool> connected_{false};
-    std::unique_ptr<char[]> sendBuffer_;
-    std::size_t writePos_ = 0;          // end of the pending text; 0 when nothing is pending
-    std::atomic<bool> stopFlag_{true};  // no connection threads running
-    ZekoLineQueue lineQueue_;
-    std::string currentLine_;
-    std::atomic<int> notifyMessage_{0};
-    std::atomic<bool> closeOnFin_{false};
-    std::atomic<IZekoNotifyTarget*> notifyWindow_{nullptr};
-    std::atomic<bool> notifyEnabled_{false};
-    std::array<std::atomic<VariableCell*>, kTableSize> variableTable_{};
-    std::thread dispatcherThread_;
-    std::unique_ptr<char[]> savedSubscription_;
-    std::size_t savedLength_ = 0;
-    int socket_ = -1;  // guarded by sendMutex_
-    std::string host_;
-    int port_ = 0;
-
-    std::recursive_mutex sendMutex_;  // the pending line and the socket's send side
-    std::mutex lifecycleMutex_;       // Open, Close and the dispatcher's end
-    std::atomic<unsigned> loggedLimits_{0};
-    std::mutex pumpMutex_;
-    std::function<void()> messagePump_;
-    std::thread::id pumpThread_;
+    std::shared_ptr<ZekoClientCore> core_;
 };
 
 }  // namespace dw

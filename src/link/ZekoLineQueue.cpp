@@ -2,13 +2,6 @@
 
 namespace dw {
 
-void ZekoLineQueue::Reset() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    for (std::string& slot : slots_) std::string().swap(slot);
-    queueWrite_ = queueRead_ = queuedCount_ = 0;
-    stopped_ = false;
-}
-
 bool ZekoLineQueue::Push(std::string&& line, const std::function<void()>& onFull) {
     std::unique_lock<std::mutex> lock(mutex_);
     if (!stopped_ && queuedCount_ == kSlots && onFull) {
@@ -29,7 +22,7 @@ bool ZekoLineQueue::Push(std::string&& line, const std::function<void()>& onFull
 bool ZekoLineQueue::Take(std::string& line) {
     std::unique_lock<std::mutex> lock(mutex_);
     changed_.wait(lock, [this] { return stopped_ || queuedCount_ > 0; });
-    if (queuedCount_ == 0) return false;
+    if (abandoned_ || queuedCount_ == 0) return false;
     line.swap(slots_[queueRead_]);
     std::string().swap(slots_[queueRead_]);
     queueRead_ = (queueRead_ + 1) % kSlots;
@@ -47,8 +40,27 @@ void ZekoLineQueue::Stop() {
     changed_.notify_all();
 }
 
+void ZekoLineQueue::Abandon() {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        stopped_ = true;
+        abandoned_ = true;
+        ClearLocked();
+    }
+    changed_.notify_all();
+}
+
+bool ZekoLineQueue::WaitForStop(std::chrono::milliseconds time) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    return changed_.wait_for(lock, time, [this] { return stopped_; });
+}
+
 void ZekoLineQueue::Clear() {
     std::lock_guard<std::mutex> lock(mutex_);
+    ClearLocked();
+}
+
+void ZekoLineQueue::ClearLocked() {
     for (std::string& slot : slots_) std::string().swap(slot);
     queueWrite_ = queueRead_ = queuedCount_ = 0;
 }

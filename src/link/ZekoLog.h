@@ -28,6 +28,8 @@ inline constexpr char kLogLongSubscription[] =
     "subscribed.\n";
 inline constexpr char kLogPendingFull[] =
     "WARNING: the pending line reached 16384 bytes; it was sent early.\n";
+inline constexpr char kLogUnsolicitedMuted[] =
+    "WARNING: more variables that were not subscribed arrived; they are no longer logged.\n";
 inline constexpr char kLogEmptyLine[] = "WARNING: an empty line was received and ignored.\n";
 // A host text of 64 characters or more is refused (+ host + "\n").
 inline constexpr char kLogLongHost[] = "ERROR: host name longer than 63 characters: ";

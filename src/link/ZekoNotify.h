@@ -1,7 +1,9 @@
 #pragma once
 // What a ZEKO client tells its owner. The owner (the player window) implements the target;
 // the client calls it from its dispatcher thread, so an implementation only posts the event
-// to its own thread and returns at once.
+// to its own thread and returns at once: it must never wait for a thread that may be inside
+// Close, Open or the destructor of the client (they wait for the dispatcher to end). Closing
+// or destroying the client right there, on the dispatcher thread, is safe.
 namespace dw {
 
 // Notification codes, passed as the first parameter of the notification message.

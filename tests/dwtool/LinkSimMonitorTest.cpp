@@ -1,5 +1,6 @@
 // dwtool sim and dwtool monitor end to end on loopback: the sim as a real server, the
-// monitor as its client, and a bare socket where the exact bytes matter.
+// monitor as its client, and a bare socket where the exact bytes matter. Every step waits for
+// what it expects (a text, a line), never for a stretch of time.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -28,6 +29,10 @@ protected:
                                    : 0;
     }
     std::string Scenario(const std::string& text) { return folder_.Write("scenario.txt", text); }
+    std::unique_ptr<ToolProcess> Monitor(int port, std::vector<std::string> args) {
+        args.insert(args.begin(), {"monitor", "127.0.0.1:" + std::to_string(port)});
+        return Tool(args);
+    }
 
     dwtest::TempDir folder_;
     std::unique_ptr<ToolProcess> sim_;
@@ -35,68 +40,104 @@ protected:
 
 TEST_F(LinkSimMonitor, MonitorPrintsWhatTheSimPublishesAndItsValuesReachOtherClients) {
     folder_.Write("t.csv", "seconds,value\n0,-7\n100,8\n");
-    const int port = StartSim("rate 50\n101 constant 42\n102 timeline t.csv step\n5 constant 9\n",
-                              {"--duration", "5"});
+    const int port = StartSim("rate 50\n101 constant 42\n102 timeline t.csv step\n5 constant 9\n");
     ASSERT_GT(port, 0) << sim_->out;
     RawClient watcher(port);
     ASSERT_TRUE(watcher.Send("Arn.Inicio:5:\r\n"));
-    EXPECT_EQ(watcher.LinesFor(200ms), Lines{"Arn.Resp:5=9:"});
-    auto monitor = Tool({"monitor", "127.0.0.1:" + std::to_string(port), "101", "102", "103",
-                         "--set", "5=-7", "--duration", "0.5"});
-    EXPECT_EQ(monitor->Wait(), 0);
+    EXPECT_EQ(watcher.Lines(1), Lines{"Arn.Resp:5=9:"});
+    auto monitor = Monitor(port, {"101", "102", "103", "--set", "5=-7"});
     for (const char* text : {"sent 5=-7\n", "101 = 42\n", "102 = -7\n"})
-        EXPECT_NE(monitor->out.find(text), std::string::npos) << text << monitor->out;
+        EXPECT_TRUE(monitor->WaitFor(text)) << text << monitor->out;
+    EXPECT_EQ(watcher.Lines(1), Lines{"Arn.Resp:5=-7:"});  // the value the monitor set
+    for (const char* text :
+         {"client 2 subscribed to 3 variables: 101 102 103", "client 2 set 5=-7"})
+        EXPECT_TRUE(sim_->WaitFor(text)) << text << sim_->out;
+    // Interrupted, the monitor says farewell and ends.
+    monitor->Signal(SIGINT);
+    EXPECT_EQ(monitor->Wait(), 0);
+    EXPECT_TRUE(sim_->WaitFor("client 2 said farewell")) << sim_->out;
     // 5 is not subscribed and 103 is not in the scenario: neither is ever printed.
     for (const char* text : {"\n5 = ", "103 = "})
         EXPECT_EQ(monitor->out.find(text), std::string::npos) << text;
-    for (const char* text : {"client 2 subscribed to 3 variables: 101 102 103", "client 2 set 5=-7",
-                             "client 2 said farewell"})
-        EXPECT_TRUE(sim_->WaitFor(text)) << text << sim_->out;
     // Interrupted, the sim says farewell to the clients left.
     sim_->Signal(SIGINT);
-    EXPECT_EQ(watcher.LinesFor(2000ms), (Lines{"Arn.Resp:5=-7:", "Arn.Fin:", "(closed)"}));
+    EXPECT_EQ(watcher.LinesToEnd(), (Lines{"Arn.Fin:", "(closed)"}));
     EXPECT_EQ(sim_->Wait(), 0);
     EXPECT_NE(sim_->out.find("sent farewell to 1 clients"), std::string::npos) << sim_->out;
 }
 
 TEST_F(LinkSimMonitor, EachSubscribedGeneratorIsSentFromItsStartThenOnlyWhenItChanges) {
-    folder_.Write("t.csv", "0;100\n100000;1100\n");  // slow enough to stay put for seconds
+    folder_.Write("t.csv", "0;100\n100000;1100\n");  // slow enough to stay put for a minute
     RawClient client(StartSim(
         "1 square 0 1 100 0.5\n2 square 5 9 100 0\n3 ramp 1000 2000 100000\n"
         "4 sine 500 100 100000\n5 timeline t.csv\n6 constant -2.5\n7 constant 1\n* constant 77\n",
-        {"--rate", "100", "--duration", "5"}));
+        {"--rate", "100"}));
     ASSERT_TRUE(client.Send("Arn.Inicio:1:2:3:4:5:6:8:\r\n"));
     // Square waves start high (unless the duty is 0), -2.5 rounds away from zero, "*" covers
-    // the rest, 7 is not subscribed, and nothing is sent again while nothing changes.
-    EXPECT_EQ(client.LinesFor(300ms), Lines{"Arn.Resp:1=1:2=5:3=1000:4=500:5=100:6=-3:8=77:"});
+    // the rest and 7 is not subscribed.
+    EXPECT_EQ(client.Lines(1), Lines{"Arn.Resp:1=1:2=5:3=1000:4=500:5=100:6=-3:8=77:"});
+    // Nothing is sent again while nothing changes: the next line holds only what changed.
+    ASSERT_TRUE(sim_->Type("set 6 11\n"));
+    EXPECT_EQ(client.Lines(1), Lines{"Arn.Resp:6=11:"});
 }
 
 TEST_F(LinkSimMonitor, EventsAndCommandsResubscribeHoldAndStop) {
-    RawClient client(StartSim("at 0.3 resubscribe\n9 constant 1\n"));
+    const int port = StartSim("at 0.1 resubscribe\nat 0.2 set 9 -40\n9 constant 1\n");
+    // The events come at their times whether or not a client is there.
+    EXPECT_TRUE(sim_->WaitFor("dwtool sim: sent resubscription request to "));
+    EXPECT_TRUE(sim_->WaitFor("dwtool sim: 9 held at -40"));
+    RawClient client(port);
     ASSERT_TRUE(client.Send("Arn.Inicio:9:\r\n"));
-    EXPECT_EQ(client.LinesFor(500ms), (Lines{"Arn.Resp:9=1:", "Arn.Reset:"}));
-    ASSERT_TRUE(client.Send("Arn.Inicio:9:\r\n"));  // a new subscription gets every value
-    EXPECT_EQ(client.LinesFor(200ms), Lines{"Arn.Resp:9=1:"});
-    ASSERT_TRUE(sim_->Type("set 9 -40\nresubscribe\n"));
+    EXPECT_EQ(client.Lines(1), Lines{"Arn.Resp:9=-40:"});
+    ASSERT_TRUE(sim_->Type("set 9 5\nresubscribe\n"));
     // The request goes out at once, the held value with the next tick.
-    EXPECT_EQ(client.LinesFor(200ms), (Lines{"Arn.Reset:", "Arn.Resp:9=-40:"}));
+    EXPECT_EQ(client.Lines(2), (Lines{"Arn.Reset:", "Arn.Resp:9=5:"}));
+    ASSERT_TRUE(client.Send("Arn.Inicio:9:\r\n"));  // a new subscription gets every value
+    EXPECT_EQ(client.Lines(1), Lines{"Arn.Resp:9=5:"});
     ASSERT_TRUE(sim_->Type("fin\n"));
-    EXPECT_EQ(client.LinesFor(2000ms), (Lines{"Arn.Fin:", "(closed)"}));
+    EXPECT_EQ(client.LinesToEnd(), (Lines{"Arn.Fin:", "(closed)"}));
     EXPECT_EQ(sim_->Wait(), 0);
-    EXPECT_NE(sim_->out.find("9 held at -40"), std::string::npos) << sim_->out;
+    EXPECT_NE(sim_->out.find("9 held at 5"), std::string::npos) << sim_->out;
 }
 
-TEST_F(LinkSimMonitor, DurationEndsTheSimWithAFarewellAndTheMonitorThenCannotConnect) {
-    const int port = StartSim("", {"--duration", "1.5"});
-    auto monitor = Tool({"monitor", "127.0.0.1:" + std::to_string(port), "12"});
+TEST_F(LinkSimMonitor, SimHoldsAndServesOnlyVariableNumbers) {
+    RawClient client(StartSim("* constant 7\n"));
+    ASSERT_TRUE(client.Send("Arn.Resp:3000=1:-1=2:2998=3:\r\nArn.Inicio:2998:3000:-1:5:\r\n"));
+    EXPECT_EQ(client.Lines(1), Lines{"Arn.Resp:2998=3:5=7:"});
+    for (const char* text :
+         {"client 1 set 3000=1, ignored: not a variable number 0..2998\n",
+          "client 1 set -1=2, ignored: not a variable number 0..2998\nclient 1 set 2998=3\n",
+          "client 1 subscribed to 2 variables: 2998 5\n",
+          "client 1 subscribed to no variable numbers: 3000 -1\n"})
+        EXPECT_TRUE(sim_->WaitFor(text)) << text << sim_->out;
+}
+
+TEST_F(LinkSimMonitor, MonitorPrintsEveryPublishedValueTheLowestIncluded) {
+    const int port = StartSim("5 constant -2147483648\n6 constant 0\n");
+    auto monitor = Monitor(port, {"5", "6", "7"});
+    for (const char* text : {"5 = -2147483648\n", "6 = 0\n"})
+        EXPECT_TRUE(monitor->WaitFor(text)) << text << monitor->out;
+    ASSERT_TRUE(sim_->Type("resubscribe\n"));
+    EXPECT_TRUE(monitor->WaitFor("server asked for the subscription again\n")) << monitor->out;
+    ASSERT_TRUE(sim_->Type("fin\n"));
+    EXPECT_TRUE(monitor->WaitFor("server said farewell\n")) << monitor->out;
     EXPECT_EQ(monitor->Wait(), 0);
-    EXPECT_NE(monitor->out.find("12 = "), std::string::npos);  // the default ramp
-    EXPECT_NE(monitor->out.find("server said farewell"), std::string::npos) << monitor->out;
+    EXPECT_EQ(monitor->out.find("7 = "), std::string::npos);  // never published
+}
+
+TEST_F(LinkSimMonitor, DurationsEndTheSimAndTheMonitorAndAClosedPortCannotBeMonitored) {
+    ASSERT_GT(StartSim("", {"--duration", "0.5"}), 0);
     EXPECT_EQ(sim_->Wait(), 0);
-    EXPECT_NE(sim_->out.find("duration ended"), std::string::npos);
-    monitor = Tool({"monitor", "127.0.0.1:" + std::to_string(port), "1"});
+    EXPECT_NE(sim_->out.find("duration ended"), std::string::npos) << sim_->out;
+    EXPECT_NE(sim_->out.find("sent farewell to 0 clients"), std::string::npos) << sim_->out;
+    const int live = StartSim("");
+    auto monitor = Monitor(live, {"12", "--duration", "0.2"});
+    EXPECT_EQ(monitor->Wait(), 0);
+    EXPECT_NE(monitor->out.find("connected to"), std::string::npos) << monitor->out;
+    const ClosedPort closed;
+    monitor = Monitor(closed.Port(), {"1"});
     EXPECT_EQ(monitor->Wait(), 1);
-    EXPECT_NE(monitor->out.find("cannot connect"), std::string::npos);
+    EXPECT_NE(monitor->out.find("cannot connect"), std::string::npos) << monitor->out;
     EXPECT_EQ(dwtest::ReadFile(folder_.File("zekoclient.log")),
               "ERROR: Imposible conectar con el server 1.\n");
 }

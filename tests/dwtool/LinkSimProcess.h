@@ -1,7 +1,11 @@
 #pragma once
 // Helpers of the sim and monitor tests: a dwtool child process (stdout and stderr on one
-// pipe, stdin a pipe for commands) and a bare TCP client for looking at the sim's bytes.
-// Every wait has a time limit; a process still running at the end is killed.
+// pipe, stdin a pipe for commands), a bare TCP client for looking at the sim's bytes and a
+// loopback port that refuses connections.
+//
+// No test depends on timing: every wait is for a condition (a text, a number of lines, the
+// end of a process), with a limit (kPatience) that only a real hang reaches. A process still
+// running at the end is killed.
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <poll.h>
@@ -20,6 +24,8 @@ namespace linksim {
 using namespace std::chrono_literals;
 using Ms = std::chrono::milliseconds;
 using Clock = std::chrono::steady_clock;
+
+inline constexpr Ms kPatience = 60s;
 
 // Appends what `fd` delivers before `deadline`: 1 when it read something, 0 on time-out, -1
 // at the end of the stream.
@@ -59,14 +65,14 @@ public:
         close(output_), close(input_);
     }
     // Reads output until it contains `text`; false on time-out or end of output.
-    bool WaitFor(const std::string& text, Ms timeout = 3000ms) {
+    bool WaitFor(const std::string& text, Ms timeout = kPatience) {
         const auto deadline = Clock::now() + timeout;
         while (out.find(text) == std::string::npos)
             if (ReadSome(output_, out, deadline) <= 0) return false;
         return true;
     }
     // The exit code once the process ended (with all its output read), -1 on time-out.
-    int Wait(Ms timeout = 3000ms) {
+    int Wait(Ms timeout = kPatience) {
         const auto deadline = Clock::now() + timeout;
         for (int status; pid_ > 0 && exitCode_ < 0 && Clock::now() < deadline;)
             if (ReadSome(output_, out, Clock::now() + 20ms) <= 0 &&
@@ -96,23 +102,47 @@ public:
     bool Send(const std::string& bytes) {
         return send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL) == ssize_t(bytes.size());
     }
-    // The lines received within `time` (without "\r\n"), then "(closed)" when the server
-    // closed the connection.
-    std::vector<std::string> LinesFor(Ms time) {
-        const auto deadline = Clock::now() + time;
-        int read = 1;
-        while (read >= 0 && Clock::now() < deadline) read = ReadSome(fd_, pending_, deadline);
+    // The next `count` lines (without "\r\n"); fewer, then "(closed)", when the server
+    // closes the connection first.
+    std::vector<std::string> Lines(std::size_t count) {
+        const auto deadline = Clock::now() + kPatience;
         std::vector<std::string> lines;
-        for (std::size_t end; (end = pending_.find("\r\n")) != std::string::npos;
-             pending_.erase(0, end + 2))
-            lines.push_back(pending_.substr(0, end));
-        if (read < 0) lines.push_back("(closed)");
+        while (lines.size() < count) {
+            const std::size_t end = pending_.find("\r\n");
+            if (end != std::string::npos) {
+                lines.push_back(pending_.substr(0, end));
+                pending_.erase(0, end + 2);
+            } else if (const int got = ReadSome(fd_, pending_, deadline); got <= 0) {
+                if (got < 0) lines.push_back("(closed)");
+                break;
+            }
+        }
         return lines;
     }
+    // Every line until the server closes the connection, then "(closed)".
+    std::vector<std::string> LinesToEnd() { return Lines(std::size_t(-1)); }
 
 private:
     int fd_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     std::string pending_;
+};
+
+// A loopback port bound by the test and not listening: connections to it are refused, and no
+// other program can take it while the object lives.
+class ClosedPort {
+public:
+    ClosedPort() {
+        sockaddr_in address{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+        socklen_t length = sizeof address;
+        bind(fd_, reinterpret_cast<sockaddr*>(&address), length);
+        getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
+        port_ = ntohs(address.sin_port);
+    }
+    ~ClosedPort() { close(fd_); }
+    int Port() const { return port_; }
+
+private:
+    int fd_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0), port_ = 0;
 };
 
 }  // namespace linksim

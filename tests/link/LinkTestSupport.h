@@ -1,14 +1,24 @@
 #pragma once
-// Shared pieces of the link tests: a ZEKO server stand-in on loopback, a notification target
-// that records what a client posts, and a fixture that runs each test in a fresh current
-// folder (clients write "zekoclient.log" there).
+// Shared pieces of the link tests: a ZEKO server stand-in on loopback, a port that refuses
+// connections, notification targets, a watchdog, and a fixture that runs each test in a fresh
+// current folder (clients write "zekoclient.log" there).
+//
+// No test depends on timing: every wait is for a condition, with a limit (kPatience) that
+// only a real hang reaches, however busy the machine.
 #include <gtest/gtest.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <unistd.h>
 
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -21,43 +31,101 @@ namespace linktest {
 using namespace std::chrono_literals;
 using Ms = std::chrono::milliseconds;
 
+inline constexpr Ms kPatience = 60s;
+
 inline bool Readable(int fd, Ms timeout) {
     pollfd waiting{fd, POLLIN, 0};
     return poll(&waiting, 1, static_cast<int>(timeout.count() > 0 ? timeout.count() : 0)) == 1;
 }
 
-// Listens on 127.0.0.1 at a free port and serves one client at a time. Every wait has a
-// time limit so that a failing test never hangs.
-class LoopbackServer {
+inline bool WaitUntil(const std::function<bool()>& condition, Ms timeout = kPatience) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (; !condition(); std::this_thread::sleep_for(1ms))
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+    return true;
+}
+
+// Ends the test program when a step has not finished within kPatience: a hang shows as a
+// failure naming the step, not as a test that never ends.
+class Watchdog {
 public:
-    LoopbackServer() {
+    explicit Watchdog(std::string step) : step_(std::move(step)) {
+        thread_ = std::thread([this] {
+            std::unique_lock lock(mutex_);
+            if (done_.wait_for(lock, kPatience, [this] { return disarmed_; })) return;
+            std::fprintf(stderr, "watchdog: \"%s\" did not finish\n", step_.c_str());
+            std::abort();
+        });
+    }
+    ~Watchdog() {
+        {
+            std::lock_guard lock(mutex_);
+            disarmed_ = true;
+        }
+        done_.notify_all();
+        thread_.join();
+    }
+
+private:
+    std::string step_;
+    std::mutex mutex_;
+    std::condition_variable done_;
+    bool disarmed_ = false;
+    std::thread thread_;
+};
+
+// A socket bound to a free loopback port; the test owns the port while the object lives.
+class OwnedPort {
+public:
+    OwnedPort() {
         sockaddr_in address{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
         socklen_t length = sizeof address;
-        bind(listener_, reinterpret_cast<sockaddr*>(&address), length);
-        listen(listener_, 8);
-        getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
+        bind(fd_, reinterpret_cast<sockaddr*>(&address), length);
+        getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
         port_ = ntohs(address.sin_port);
     }
-    ~LoopbackServer() {
-        DropClient();
-        close(listener_);
-    }
+    ~OwnedPort() { close(fd_); }
+    OwnedPort(const OwnedPort&) = delete;
+    OwnedPort& operator=(const OwnedPort&) = delete;
     int Port() const { return port_; }
-    bool Accept(Ms timeout = 5000ms) {
-        if (!Readable(listener_, timeout)) return false;
+    int Fd() const { return fd_; }
+
+private:
+    int fd_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0), port_ = 0;
+};
+
+// A port nobody listens on: connecting to it is refused.
+using ClosedPort = OwnedPort;
+
+// Listens on a loopback port of its own and serves one client at a time. With a
+// `receiveBuffer`, its connections take only that much before the client must wait.
+class LoopbackServer {
+public:
+    explicit LoopbackServer(int receiveBuffer = 0) {
+        if (receiveBuffer > 0)
+            setsockopt(port_.Fd(), SOL_SOCKET, SO_RCVBUF, &receiveBuffer, sizeof receiveBuffer);
+        listen(port_.Fd(), 8);
+    }
+    ~LoopbackServer() { DropClient(); }
+    int Port() const { return port_.Port(); }
+    bool Accept(Ms timeout = kPatience) {
+        if (!Readable(port_.Fd(), timeout)) return false;
         DropClient();
-        client_ = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
-        const timeval sendLimit{5, 0};
+        client_ = accept4(port_.Fd(), nullptr, nullptr, SOCK_CLOEXEC);
+        const timeval sendLimit{static_cast<time_t>(kPatience.count() / 1000), 0};
+        const int noDelay = 1;
         setsockopt(client_, SOL_SOCKET, SO_SNDTIMEO, &sendLimit, sizeof sendLimit);
+        setsockopt(client_, IPPROTO_TCP, TCP_NODELAY, &noDelay, sizeof noDelay);
         pending_.clear();
         return !(eof_ = client_ < 0);
     }
-    // Sends the bytes with one blocking write (at most 5 s without progress).
+    // Sends the bytes with one blocking write (failing when the client takes nothing for
+    // kPatience or has gone).
     bool Send(const std::string& bytes) {
         return send(client_, bytes.data(), bytes.size(), MSG_NOSIGNAL) == ssize_t(bytes.size());
     }
     // The next line the client sent, without "\r\n"; none on time-out or end of stream.
-    std::optional<std::string> ReadLine(Ms timeout = 5000ms) {
+    std::optional<std::string> ReadLine(Ms timeout = kPatience) {
         const auto deadline = std::chrono::steady_clock::now() + timeout;
         std::size_t end;
         while ((end = pending_.find("\r\n")) == std::string::npos)
@@ -66,6 +134,16 @@ public:
         std::string line = pending_.substr(0, end);
         pending_.erase(0, end + 2);
         return line;
+    }
+    // Everything the client sends until it closes the connection (what ReadLine has not
+    // taken yet included); false on time-out.
+    bool ReadToEnd(std::string& bytes) {
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
+        while (!eof_ &&
+               Fill(std::chrono::duration_cast<Ms>(deadline - std::chrono::steady_clock::now()))) {
+        }
+        bytes = std::exchange(pending_, "");
+        return eof_;
     }
     bool Eof() const { return eof_; }
     void DropClient() { close(std::exchange(client_, -1)); }  // (close(-1) does nothing)
@@ -78,17 +156,11 @@ private:
         if (received > 0) pending_.append(buffer, static_cast<std::size_t>(received));
         return !(eof_ = received <= 0);
     }
-    int listener_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0), client_ = -1, port_ = 0;
+    OwnedPort port_;
+    int client_ = -1;
     std::string pending_;
     bool eof_ = true;
 };
-
-inline bool WaitUntil(const std::function<bool()>& condition, Ms timeout = 5000ms) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (; !condition(); std::this_thread::sleep_for(1ms))
-        if (std::chrono::steady_clock::now() >= deadline) return false;
-    return true;
-}
 
 // Records each notification code, and a close request as kClose, in arrival order.
 class RecordingTarget : public dw::IZekoNotifyTarget {
@@ -113,6 +185,70 @@ private:
     std::vector<int> codes_;
 };
 
+// A stand-in for the player's window thread: notifications are posted to it as events, and
+// `handle` runs there for each (a close request as RecordingTarget::kClose).
+class WindowThread : public dw::IZekoNotifyTarget {
+public:
+    explicit WindowThread(std::function<void(int code)> handle) : handle_(std::move(handle)) {}
+    ~WindowThread() {
+        Post([this] { quit_ = true; });
+        thread_.join();
+    }
+    void PostNotify(int, int code) override {
+        ++posted_;
+        Post([this, code] { handle_(code); });
+    }
+    void PostClose() override {
+        ++posted_;
+        Post([this] { handle_(RecordingTarget::kClose); });
+    }
+    // Notifications and close requests posted so far.
+    int Posted() const { return posted_.load(); }
+    // Runs `task` on the window thread and waits for it.
+    void Run(const std::function<void()>& task) {
+        std::mutex doneMutex;
+        std::condition_variable doneChanged;
+        bool done = false;
+        Post([&] {
+            task();
+            std::lock_guard lock(doneMutex);
+            done = true;
+            doneChanged.notify_all();
+        });
+        std::unique_lock lock(doneMutex);
+        doneChanged.wait(lock, [&] { return done; });
+    }
+
+private:
+    void Post(std::function<void()> event) {
+        {
+            std::lock_guard lock(mutex_);
+            events_.push_back(std::move(event));
+        }
+        changed_.notify_all();
+    }
+    void Loop() {
+        while (!quit_) {
+            std::function<void()> event;
+            {
+                std::unique_lock lock(mutex_);
+                changed_.wait(lock, [this] { return !events_.empty(); });
+                event = std::move(events_.front());
+                events_.pop_front();
+            }
+            event();
+        }
+    }
+
+    std::function<void(int)> handle_;
+    std::atomic<int> posted_{0};
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<std::function<void()>> events_;
+    bool quit_ = false;  // only touched on the window thread
+    std::thread thread_{[this] { Loop(); }};
+};
+
 class LinkTest : public ::testing::Test {
 protected:
     void SetUp() override { std::filesystem::current_path(folder_.Path()); }
@@ -122,12 +258,12 @@ protected:
     // Opens `client` with notifications to `target` (message 1025); true once it connected
     // and the server accepted it.
     bool OpenOn(dw::CZekoClient& client, const dw::SubscriptionEntry* list,
-                RecordingTarget* target = nullptr) {
+                dw::IZekoNotifyTarget* target = nullptr) {
         client.SetNotifyWindow(target ? target : &target_, 1025);
         client.Open("127.0.0.1", list, server_.Port());
         return client.IsConnected() && server_.Accept();
     }
-    // Ends the connection from the server's side, without the 250 ms wait of a Close.
+    // Ends the connection from the server's side.
     void Drop(const dw::CZekoClient& client) {
         server_.DropClient();
         EXPECT_TRUE(WaitUntil([&] { return !client.IsConnected(); }));
@@ -138,5 +274,13 @@ protected:
     LoopbackServer server_;
     RecordingTarget target_;
 };
+
+// Counts the times `part` occurs in `text`.
+inline std::size_t Occurrences(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
 
 }  // namespace linktest

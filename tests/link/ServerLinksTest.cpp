@@ -25,7 +25,8 @@ struct PlugInFiles {
 using ServerLinks = LinkTest;
 
 TEST_F(ServerLinks, LinksThatCannotBeReachedWriteTheirCodeAndAskToClose) {
-    const int unused = LoopbackServer().Port();
+    const ClosedPort closed;
+    const int unused = closed.Port();
     const ServerLinkSettings down{"FlightSimulator", "127.0.0.1", unused};
     const struct {
         ServerLinkSettings link1, link2;
@@ -58,7 +59,8 @@ TEST_F(ServerLinks, LinksThatCannotBeReachedWriteTheirCodeAndAskToClose) {
 }
 
 TEST_F(ServerLinks, PlugInResolvesAliasesAndIsStartedAndStoppedForBothLinks) {
-    const int unused = LoopbackServer().Port();
+    const ClosedPort closed;
+    const int unused = closed.Port();
     const std::string port = std::to_string(server_.Port()), down = std::to_string(unused);
     dw::ServerLinks links({"FlightSimulator", kByAlias, 8090}, {"MORV", kByAlias, 1});
     links.LoadPlugIn(kPlugIn);
@@ -115,6 +117,63 @@ TEST_F(ServerLinks, PlugInWrapperTreatsAModuleWithoutStartOrStopAsAbsent) {
     for (int i = 0; i < 30; ++i) calls += "Count ANY ANY Nobody -1 -> 0\n";
     EXPECT_EQ(dwtest::ReadFile(folder_.File("trace.txt")), calls);
     EXPECT_EQ(link, (ServerLinkSettings{"Nobody", kByAlias, 77}));
+}
+
+TEST_F(ServerLinks, AVariableNumbered0EndsTheSubscriptionOfItsLink) {
+    dw::ServerLinks links({"FlightSimulator", "127.0.0.1", server_.Port()}, kOff);
+    links.CollectVariables(std::vector<dw::LinkedVariable>{{1, 10}, {1, 0}, {1, 20}, {2, 5}});
+    dwtest::MemorySettingsStore store;
+    ASSERT_TRUE(links.OpenLinks(&target_, store, [] { FAIL() << "link 1 is up"; }));
+    ASSERT_TRUE(server_.Accept());
+    EXPECT_EQ(server_.ReadLine(), "Arn.Inicio:10:");
+    // 20 stands behind the 0: it is not registered either.
+    ASSERT_TRUE(server_.Send("Arn.Resp:20=5:0=7:10=6:\r\n"));
+    ASSERT_TRUE(WaitUntil([&] { return dw::LoadCell(links.Values(1)[10]) == 6; }));
+    EXPECT_EQ(dw::LoadCell(links.Values(1)[20]) + dw::LoadCell(links.Values(1)[0]), 0);
+    EXPECT_EQ(Log(),
+              "Se ha recibido una variable no solicitada.Se ha recibido una variable no "
+              "solicitada.");
+    links.CloseLinks();
+}
+
+TEST_F(ServerLinks, PlugInTableLinesAreAliasDottedAddressAndPortWithCommentsBehind) {
+    const struct {
+        std::string table;
+        std::string address;  // "" when the alias "A" is not found
+        int port;
+    } rows[] = {
+        {"A 127.0.0.1 8090\n", "127.0.0.1", 8090},
+        {"A 10.0.0.2 8091   # the cockpit PC\n", "10.0.0.2", 8091},
+        {"A 10.0.0.2 8091# no blank before the comment\n", "10.0.0.2", 8091},
+        {" \tA\t192.168.1.20\t65535 after 0 # up at once\r\n", "192.168.1.20", 65535},
+        {"# A 127.0.0.1 1\nB 127.0.0.1 2\na 127.0.0.1 3\n", "", -1},  // comment, other aliases
+        {"A 127.0.0.1\n", "", -1},
+        {"A 127.0.0.1 0\n", "", -1},
+        {"A 127.0.0.1 65536\n", "", -1},
+        {"A 127.0.0.1 -8090\n", "", -1},
+        {"A 127.0.0.1 80x\n", "", -1},
+        {"A 127.0.0.1 8090 extra\n", "", -1},
+        {"A 127.0.0.1 8090 after\n", "", -1},
+        {"A 127.0.0.1 8090 after -1\n", "", -1},
+        {"A localhost 8090\n", "", -1},
+        {"A 256.0.0.1 8090\n", "", -1},
+        {"A 1.2.3 8090\n", "", -1},
+        {"A 01.2.3.4 8090\n", "", -1},
+        {"A 1234567890123456789 8090\n", "", -1},
+        {"A 1.2.3 1\nA 10.0.0.9 99\n", "10.0.0.9", 99},  // the first valid line counts
+    };
+    dw::CUZekoPnp pnp;
+    ASSERT_TRUE(pnp.Load(kPlugIn));
+    for (const auto& row : rows) {
+        PlugInFiles files(folder_, row.table);
+        pnp.Stop();  // forget earlier counts
+        std::string address = "?";
+        int port = 0;
+        EXPECT_EQ(pnp.Count("A"), row.address.empty() ? 0 : 1) << row.table;
+        EXPECT_EQ(pnp.GetIpAndPortOf("A", address, port), row.address.empty() ? 0 : 1);
+        EXPECT_EQ(address, row.address) << row.table;
+        EXPECT_EQ(port, row.port) << row.table;
+    }
 }
 
 }  // namespace

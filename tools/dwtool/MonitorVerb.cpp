@@ -4,15 +4,13 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <map>
-#include <mutex>
 #include <string>
 #include <vector>
 
+#include "MonitorEvents.h"
 #include "Verb.h"
 #include "link/ZekoClient.h"
 
@@ -23,34 +21,6 @@ std::atomic<bool> g_interrupted{false};
 void OnInterrupt(int) {
     g_interrupted = true;
 }
-
-// Receives the client's notifications on its dispatcher thread and hands them to main().
-class NotifyQueue : public dw::IZekoNotifyTarget {
-public:
-    void PostNotify(int, int code) override {
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            codes_.push_back(code);
-        }
-        changed_.notify_one();
-    }
-    void PostClose() override {}
-    // The next code, or -1 after `ms` without one.
-    int Next(int ms) {
-        std::unique_lock<std::mutex> lock(mutex_);
-        if (!changed_.wait_for(lock, std::chrono::milliseconds(ms),
-                               [this] { return !codes_.empty(); }))
-            return -1;
-        const int code = codes_.front();
-        codes_.pop_front();
-        return code;
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::deque<int> codes_;
-};
 
 bool ToInt(const std::string& text, long long low, long long high, std::int32_t& number) {
     char* end = nullptr;
@@ -106,20 +76,22 @@ int RunMonitor(const std::vector<std::string>& args) {
         offsets.push_back(offset);
     }
 
-    // Stable addresses for the client to write; a cell still holding kNotYet has not been
-    // published and is not printed.
-    constexpr std::int32_t kNotYet = -2147483647 - 1;
+    // Stable addresses for the client to write; what the monitor prints comes from the
+    // client's value observer, which also tells values that were never published from
+    // values that happen to equal the cells' first contents.
     std::map<std::int32_t, dw::VariableCell> cells;
     std::vector<dw::SubscriptionEntry> list;
     for (std::int32_t offset : offsets)
-        if (cells.emplace(offset, kNotYet).second) list.push_back({offset, &cells[offset]});
+        if (cells.emplace(offset, 0).second) list.push_back({offset, &cells[offset]});
     list.push_back({});
 
     signal(SIGINT, OnInterrupt);
     signal(SIGTERM, OnInterrupt);
-    NotifyQueue notifications;
+    dwmonitor::MonitorEvents events;
     dw::CZekoClient client;
-    client.SetNotifyWindow(&notifications, 1025);
+    client.SetNotifyWindow(&events, 1025);
+    client.SetValueObserver(
+        [&events](std::int32_t offset, std::int32_t value) { events.OnValue(offset, value); });
     client.Open(host, list.data(), port);
     if (!client.IsConnected()) {
         std::fprintf(stderr, "dwtool monitor: cannot connect to %s (see zekoclient.log)\n",
@@ -136,40 +108,25 @@ int RunMonitor(const std::vector<std::string>& args) {
 
     std::map<std::int32_t, std::int32_t> shown;
     const auto start = std::chrono::steady_clock::now();
-    for (bool running = true; running;) {
-        if (g_interrupted) break;
+    for (bool running = true; running && !g_interrupted;) {
         if (duration > 0 &&
             std::chrono::steady_clock::now() - start >= std::chrono::duration<double>(duration))
             break;
-        switch (notifications.Next(100)) {
-            case dw::kZekoValuesProcessed:
-                for (auto& [offset, cell] : cells) {
-                    const std::int32_t value = dw::LoadCell(cell);
-                    if (value == kNotYet) continue;
-                    const auto previous = shown.find(offset);
-                    if (previous != shown.end() && previous->second == value) continue;
-                    shown[offset] = value;
-                    std::printf("%d = %d\n", offset, value);
-                }
-                std::fflush(stdout);
-                break;
-            case dw::kZekoResubscribe:
-                std::printf("server asked for the subscription again\n");
-                std::fflush(stdout);
-                break;
-            case dw::kZekoFarewell:
-                std::printf("server said farewell\n");
-                std::fflush(stdout);
-                running = false;
-                break;
-            case dw::kZekoConnectionEnded:
-                std::printf("connection ended\n");
-                std::fflush(stdout);
-                running = false;
-                break;
-            default:
-                break;
+        const dwmonitor::MonitorBatch batch = events.Take(std::chrono::milliseconds(100));
+        for (const auto& [offset, value] : batch.values) {
+            const auto previous = shown.find(offset);
+            if (previous != shown.end() && previous->second == value) continue;
+            shown[offset] = value;
+            std::printf("%d = %d\n", offset, value);
         }
+        if (batch.resubscribes == 1) std::printf("server asked for the subscription again\n");
+        if (batch.resubscribes > 1)
+            std::printf("server asked for the subscription again (%lld times)\n",
+                        batch.resubscribes);
+        if (batch.farewell) std::printf("server said farewell\n");
+        if (batch.ended && !batch.farewell) std::printf("connection ended\n");
+        running = !batch.farewell && !batch.ended;
+        std::fflush(stdout);
     }
     client.SetNotifyWindow(nullptr, 0);
     client.Close();

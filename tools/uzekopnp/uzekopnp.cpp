@@ -6,12 +6,14 @@
 //     # comment
 //     ALIAS  ADDRESS  PORT  [after N]
 //
-// ALIAS is compared exactly (case matters); ADDRESS is a dotted IPv4 address of at most 15
-// characters. "after N" hides the entry from the first N "Count" calls for that alias, as if
-// the server were found only later. Blank lines and lines starting with "#" are skipped;
-// malformed lines are ignored.
+// ALIAS is compared exactly (case matters); ADDRESS is a dotted IPv4 address (four numbers
+// 0..255); PORT is 1..65535. "after N" hides the entry from the first N "Count" calls for that
+// alias, as if the server were found only later. "#" starts a comment that runs to the end
+// of the line. Blank lines are skipped, and so are lines that are not
+// exactly these fields: a server is never answered with an address or port it cannot have.
 //
 // When UZEKOPNP_TRACE names a file, every call appends one line to it (for tests).
+#include <arpa/inet.h>
 #include <dlfcn.h>
 
 #include <cstdio>
@@ -22,6 +24,7 @@
 #include <mutex>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #define UZEKOPNP_EXPORT extern "C" __attribute__((visibility("default")))
 
@@ -50,17 +53,40 @@ std::string TablePath() {
     return ModuleFolder() + "/uzekopnp.txt";
 }
 
+// A decimal number of at most 7 digits within low..high.
+bool ReadCount(const std::string& text, int low, int high, int& number) {
+    if (text.empty() || text.size() > 7 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    number = std::stoi(text);
+    return number >= low && number <= high;
+}
+
+// The fields of one table line, without its comment.
+std::vector<std::string> Fields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::istringstream words(line.substr(0, line.find('#')));
+    for (std::string word; words >> word;) fields.push_back(word);
+    return fields;
+}
+
+// Reads "ALIAS ADDRESS PORT [after N]"; false for anything else.
+bool ReadServer(const std::vector<std::string>& fields, Server& server) {
+    if (fields.size() != 3 && !(fields.size() == 5 && fields[3] == "after")) return false;
+    in_addr address{};
+    if (inet_pton(AF_INET, fields[1].c_str(), &address) != 1) return false;
+    server.address = fields[1];
+    if (!ReadCount(fields[2], 1, 65535, server.port)) return false;
+    return fields.size() == 3 || ReadCount(fields[4], 0, 1000000, server.after);
+}
+
 bool FindServer(const std::string& alias, Server& server) {
     std::ifstream table(TablePath());
     std::string line;
     while (std::getline(table, line)) {
-        std::istringstream words(line);
-        std::string name, keyword;
+        const std::vector<std::string> fields = Fields(line);
         Server candidate;
-        if (!(words >> name) || name[0] == '#' || name != alias) continue;
-        if (!(words >> candidate.address >> candidate.port)) continue;
-        if (candidate.address.size() > 15) continue;
-        if (words >> keyword && !(keyword == "after" && words >> candidate.after)) continue;
+        if (fields.empty() || fields[0] != alias || !ReadServer(fields, candidate)) continue;
         server = candidate;
         return true;
     }

@@ -17,6 +17,13 @@
 #include "ClientLine.h"
 
 namespace dwsim {
+namespace {
+
+bool IsVariable(std::int32_t number) {
+    return number >= 0 && number <= Scenario::kMaxVariable;
+}
+
+}  // namespace
 
 SimServer::SimServer(Scenario scenario, SimOptions options, std::FILE* out)
     : scenario_(std::move(scenario)), options_(std::move(options)), out_(out) {
@@ -183,21 +190,33 @@ void SimServer::HandleLine(Client& client, const std::string& line) {
                 client.subscribed = true;
                 client.variables.clear();
                 client.lastSent.clear();
-                std::string numbers;
+                std::string numbers, ignored;
+                std::vector<bool> seen(Scenario::kMaxVariable + 1);
                 for (std::int32_t number : message.numbers) {
-                    if (std::find(client.variables.begin(), client.variables.end(), number) ==
-                        client.variables.end())
-                        client.variables.push_back(number);
+                    if (!IsVariable(number)) {
+                        ignored += " " + std::to_string(number);
+                        continue;
+                    }
+                    if (!seen[number]) client.variables.push_back(number);
+                    seen[number] = true;
                     numbers += " " + std::to_string(number);
                 }
                 Print(who + " subscribed to " + std::to_string(client.variables.size()) +
                       " variables:" + numbers);
+                if (!ignored.empty()) Print(who + " subscribed to no variable numbers:" + ignored);
                 break;
             }
             case ClientMessage::Kind::Values:
                 for (const auto& [number, value] : message.pairs) {
+                    const std::string pair = std::to_string(number) + "=" + std::to_string(value);
+                    // Only variable numbers are held: what the server keeps stays bounded.
+                    if (!IsVariable(number)) {
+                        Print(who + " set " + pair + ", ignored: not a variable number 0.." +
+                              std::to_string(Scenario::kMaxVariable));
+                        continue;
+                    }
                     held_[number] = value;
-                    Print(who + " set " + std::to_string(number) + "=" + std::to_string(value));
+                    Print(who + " set " + pair);
                 }
                 break;
             case ClientMessage::Kind::Fin:

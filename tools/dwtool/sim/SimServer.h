@@ -3,7 +3,7 @@
 // client's subscription, publishes the subscribed variables that the scenario defines at
 // the scenario's rate (changed values only, all of them after a (re)subscription), holds
 // values that clients send, prints every line clients send, and ends with "Arn.Fin:" to
-// every client.
+// every client. Only variable numbers 0..2998 are subscribed and held; others are ignored.
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -74,7 +74,7 @@ private:
     int port_ = 0;
     int nextId_ = 1;
     std::vector<std::unique_ptr<Client>> clients_;
-    std::map<std::int32_t, std::int32_t> held_;  // values set by clients and events
+    std::map<std::int32_t, std::int32_t> held_;  // values set by clients and events (0..2998)
     std::size_t nextEvent_ = 0;
     bool stopping_ = false;
     std::string commandBuffer_;
