@@ -58,6 +58,32 @@ for v in $linked; do
     grep -qx "$v" <<<"$named" || fail "variable $v has no name in alias.txt"
 done
 
+# A gauge author's checks: nothing to report, and each gauge plays against the scenario.
+if ! "$dwtool" check "${gauges[@]}" >"$work/check" 2>&1 || [ -s "$work/check" ]; then
+    fail "dwtool check: $(cat "$work/check")"
+fi
+for gauge in "${gauges[@]}"; do
+    name=$(basename "$gauge" .dwl)
+    "$dwtool" sim --port 0 --scenario "$examples/demo.txt" --duration 60 </dev/null \
+        >"$work/sim-$name" 2>&1 &
+    sim=$!
+    port=""
+    for _ in $(seq 300); do
+        port=$(sed -n 's/^dwtool sim: listening on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$work/sim-$name")
+        [ -n "$port" ] && break
+        kill -0 "$sim" 2>/dev/null || break
+        sleep 0.1
+    done
+    if [ -z "$port" ]; then
+        fail "$name: the demo server did not start: $(cat "$work/sim-$name")"
+    elif ! "$dwtool" play "$gauge" --link1 "127.0.0.1:$port" --duration 3 \
+        >"$work/play-$name" 2>&1; then
+        fail "$name: dwtool play: $(cat "$work/play-$name")"
+    fi
+    kill "$sim" 2>/dev/null || true
+    wait "$sim" 2>/dev/null || true
+done
+
 if [ "$failures" -ne 0 ]; then
     echo "$failures problems"
     exit 1

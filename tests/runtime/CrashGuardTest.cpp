@@ -13,6 +13,14 @@
 #include "support/MemorySettingsStore.h"
 #include "support/TempDir.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+// AddressSanitizer takes SIGSEGV, SIGBUS and SIGFPE for its own report and turns them into an
+// abort; in the program the guard sees them first, so the test build leaves them to it too.
+extern "C" const char* __asan_default_options() {
+    return "handle_segv=0:handle_sigbus=0:handle_sigfpe=0";
+}
+#endif
+
 namespace {
 
 using namespace dw;
