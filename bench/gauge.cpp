@@ -10,6 +10,7 @@
 #include "model/ElementFactory.h"
 #include "model/HeadlessGaugeHost.h"
 #include "platform/Clipboard.h"
+#include "platform/DecliningInteraction.h"
 #include "render/CPrimitive.h"
 #include "render/CText.h"
 #include "runtime/ElementKinds.h"
@@ -17,17 +18,6 @@
 namespace {
 
 constexpr int kElements = 2000;
-
-class SilentInteraction : public dw::IInteraction {
-public:
-    dw::Answer ShowMessage(const dw::MessageRequest&) override { return dw::Answer::No; }
-    std::optional<std::string> ChooseFile(const dw::FileRequest&) override { return {}; }
-    std::optional<dw::Colour> ChooseColour(dw::Colour, dw::CustomColours&) override { return {}; }
-    std::optional<dw::FontChoice> ChooseFont(const dw::FontChoice&) override { return {}; }
-    std::optional<std::string> BrowseFolder(const std::string&, const std::string&) override {
-        return {};
-    }
-};
 
 class MemoryClipboard : public dw::IClipboard {
 public:
@@ -37,7 +27,7 @@ public:
 };
 
 struct Session {
-    SilentInteraction ui;
+    dw::DecliningInteraction ui;
     MemoryClipboard clipboard;
     dw::HeadlessGaugeHost host;
     dw::CGaugeDocument document{ui, clipboard, host};

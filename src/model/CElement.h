@@ -157,7 +157,8 @@ public:
     void SaveRunStart();
     // mode 0: both axes; 1: horizontal (y stays); other: vertical (x stays).
     void MoveFromRunStart(int dx, int dy, int mode);
-    // When w (h) differs from width (height): resize, Rebuild, runRotation = 0.
+    // w (h) is first kept within 0 .. kMaxElementSide; when it then differs from width
+    // (height): resize, Rebuild, runRotation = 0.
     void SetWidth(int w);
     void SetHeight(int h);
 

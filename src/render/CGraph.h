@@ -44,6 +44,8 @@ public:
     ElementSurface surface;
 
 private:
+    // runRotation 0 and the surface shown at the designed rotation, corners black.
+    void ShowAtDesignedRotation();
     // The drawing state of a new element (the constructor's last step).
     void CreateSurface();
 };

@@ -56,6 +56,8 @@ public:
     ElementSurface surface;
 
 private:
+    // runRotation 0 and the surface shown at the designed rotation, corners black.
+    void ShowAtDesignedRotation();
     void CreateSurface();
 };
 

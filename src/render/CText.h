@@ -66,6 +66,8 @@ public:
     bool fontMade = false;
 
 private:
+    // runRotation 0 and the surface shown at the designed rotation, corners black.
+    void ShowAtDesignedRotation();
     void CreateSurface();
 };
 
