@@ -117,10 +117,44 @@ void BM_RestoreSnapshot(benchmark::State& state) {
     }
 }
 
+// Undo after an edit of every element (all moved): nothing of the gauge can be kept.
+void BM_RestoreSnapshotAllChanged(benchmark::State& state) {
+    Session s;
+    s.document.gaugePath = SavedGauge();
+    if (!s.document.LoadGauge(false)) state.SkipWithError("load failed");
+    const std::string before = s.document.SnapshotText();
+    for (dw::CElement& element : s.document.elements) element.MoveBy(1, 0);
+    const std::string after = s.document.SnapshotText();
+    bool undo = true;
+    for (auto _ : state) {
+        if (!s.document.RestoreSnapshot(undo ? before : after))
+            state.SkipWithError("restore failed");
+        undo = !undo;
+    }
+}
+
+// Undo after an edit of one element out of 2000.
+void BM_RestoreSnapshotOneChanged(benchmark::State& state) {
+    Session s;
+    s.document.gaugePath = SavedGauge();
+    if (!s.document.LoadGauge(false)) state.SkipWithError("load failed");
+    const std::string before = s.document.SnapshotText();
+    s.document.elements.At(1000)->MoveBy(5, 5);
+    const std::string after = s.document.SnapshotText();
+    bool undo = true;
+    for (auto _ : state) {
+        if (!s.document.RestoreSnapshot(undo ? before : after))
+            state.SkipWithError("restore failed");
+        undo = !undo;
+    }
+}
+
 BENCHMARK(BM_LoadGauge)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveGauge)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoSnapshot)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RestoreSnapshot)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RestoreSnapshotAllChanged)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RestoreSnapshotOneChanged)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -71,7 +71,9 @@ void XmlNode::AddAttribute(const std::string& name, std::optional<std::string> v
         attr.valueAt = chars.at;
         attr.valueSize = chars.size;
     }
-    store_->Edit(index_).attrs.push_back(attr);
+    std::vector<XmlAttrRec>& attrs = store_->Edit(index_).attrs;
+    if (attrs.empty()) attrs.reserve(8);
+    attrs.push_back(attr);
 }
 
 void XmlNode::AddClear(const std::string& value, const std::string& openMark,
@@ -94,12 +96,15 @@ void XmlNode::AddText(const std::string& text) {
 
 std::optional<std::string> XmlNode::GetAttribute(const std::string& name) const {
     if (!store_) return std::nullopt;
-    const XmlNodeView view({store_, index_});
-    const std::uint32_t count = view.AttrCount();
+    std::uint32_t count = 0;
+    const XmlAttrRec* attrs = XmlNodeView({store_, index_}).AttrArray(count);
     for (std::uint32_t i = 0; i < count; ++i) {
-        if (!xmltext::EqualNoCase(view.AttrName(i), name)) continue;
-        if (!view.AttrHasValue(i)) return std::nullopt;
-        return std::string(view.AttrValue(i));
+        const XmlAttrRec& attr = attrs[i];
+        if (store_->NameSize(attr.name) != name.size() ||
+            !xmltext::EqualNoCase(store_->Name(attr.name), name))
+            continue;
+        if (attr.valueSize == XmlAttrRec::kNoValue) return std::nullopt;
+        return std::string(store_->Chars({attr.valueAt, attr.valueSize}));
     }
     return std::nullopt;
 }

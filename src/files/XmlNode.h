@@ -158,6 +158,10 @@ private:
 // A new parentless node.
 XmlNode CreateTopNode(const std::string& name, bool isDeclaration);
 
+// True when the two nodes would be written alike: the same names (letter case included),
+// declaration flags, attributes in order and content in order, all the way down.
+bool SameContent(const XmlNode& a, const XmlNode& b);
+
 // Serialises the node and everything below it. Formatted: one element per line, indented by
 // one tab per level up to kMaxXmlIndent, lines ended by "\n", as in gauge files. Throws
 // std::bad_alloc when the text does not fit in memory. A node with an empty name (what the parser

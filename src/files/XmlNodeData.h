@@ -23,8 +23,8 @@
 namespace dw {
 
 // Runs of T in chunks; a run never straddles chunks. Handle = chunk << Bits | offset. Chunks
-// grow from 16 records to 1 << Bits; a run longer than that gets a chunk of its own.
-template <class T, int Bits>
+// grow from First records to 1 << Bits; a run longer than that gets a chunk of its own.
+template <class T, int Bits, std::uint32_t First>
 class XmlPool {
 public:
     std::uint32_t Allocate(std::uint32_t count);
@@ -39,7 +39,7 @@ private:
     std::vector<std::unique_ptr<T[]>> chunks_;
     std::uint32_t used_ = 0;      // in the last chunk
     std::uint32_t capacity_ = 0;  // of the last chunk
-    std::uint32_t nextSize_ = 16;
+    std::uint32_t nextSize_ = First;
 };
 
 // Characters kept by a store.
@@ -74,8 +74,8 @@ inline std::uint32_t EntryIndex(std::uint32_t entry) {
 inline constexpr std::uint32_t kMaxEntryIndex = 0x3FFFFFFFu;
 
 struct XmlNodeRec {
-    std::uint32_t name = 0;  // index of the store's names
-    std::uint32_t flags = 0;
+    std::uint32_t name : 30 = 0;  // index of the store's names
+    std::uint32_t flags : 2 = 0;
     std::uint32_t attrs = 0;  // first of attrCount in the attribute pool (frozen)
     std::uint32_t attrCount = 0;
     std::uint32_t block = 0;  // frozen: first entry of the content run; edited: edit record
@@ -109,6 +109,7 @@ public:
     std::uint32_t AddName(std::string_view name);  // interned while the table is small
     std::uint32_t AddNameUninterned(std::string_view name);
     std::string_view Name(std::uint32_t index) const { return Chars(names_[index]); }
+    std::size_t NameSize(std::uint32_t index) const { return names_[index].size; }
 
     // ---- Nodes ----
     std::uint32_t NewNode(std::string_view name, bool declaration, bool edited);
@@ -152,14 +153,14 @@ public:
 
 private:
     std::atomic<int> references_{1};
-    XmlPool<char, 16> chars_;
+    XmlPool<char, 16, 1024> chars_;
     std::vector<XmlStr> names_;
     struct NameIndex;
     std::unique_ptr<NameIndex> nameIndex_;
-    XmlPool<XmlNodeRec, 12> nodes_;
+    XmlPool<XmlNodeRec, 12, 8> nodes_;
     std::uint32_t nodeCount_ = 0;
-    XmlPool<XmlAttrRec, 12> attrs_;
-    XmlPool<std::uint32_t, 12> entries_;
+    XmlPool<XmlAttrRec, 12, 32> attrs_;
+    XmlPool<std::uint32_t, 12, 32> entries_;
     std::vector<XmlStr> texts_;
     std::vector<XmlClearRec> clears_;
     std::vector<XmlStr> markPairs_;  // open, close of marks beyond the known ones
@@ -183,6 +184,8 @@ public:
     bool IsDeclaration() const { return (ref_.Rec().flags & XmlNodeRec::kDeclaration) != 0; }
     std::uint32_t AttrCount() const;
     const XmlAttrRec& Attr(std::uint32_t i) const;
+    // All attributes at once: count of them at the returned address.
+    const XmlAttrRec* AttrArray(std::uint32_t& count) const;
     std::string_view AttrName(std::uint32_t i) const { return ref_.store->Name(Attr(i).name); }
     std::string_view AttrValue(std::uint32_t i) const;
     bool AttrHasValue(std::uint32_t i) const { return Attr(i).valueSize != XmlAttrRec::kNoValue; }

@@ -108,6 +108,9 @@ bool XmlParser::Fail(int error, std::size_t at) {
 XmlNode XmlParser::Parse(const char* requiredTag, XmlResults* results) {
     document_ = store_->NewNode("", false, false);
     open_.assign(1, {document_, 0});
+    // Every element and clear section starts with a '<': room for the entries of a flat
+    // document without growing (and copying) the list on the way.
+    pending_.reserve(static_cast<std::size_t>(std::count(text_.begin(), text_.end(), '<')) + 1);
     std::size_t first = 0;
     SkipBlanks(first);
     if (first == text_.size()) Fail(kXmlNoData, first);

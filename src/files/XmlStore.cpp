@@ -24,8 +24,8 @@ constexpr std::size_t kMaxInternedNames = 4096;
 
 }  // namespace
 
-template <class T, int Bits>
-std::uint32_t XmlPool<T, Bits>::Allocate(std::uint32_t count) {
+template <class T, int Bits, std::uint32_t First>
+std::uint32_t XmlPool<T, Bits, First>::Allocate(std::uint32_t count) {
     constexpr std::uint32_t kChunk = 1u << Bits;
     if (!chunks_.empty() && count <= capacity_ - used_) {
         const std::uint32_t handle =
@@ -49,10 +49,10 @@ std::uint32_t XmlPool<T, Bits>::Allocate(std::uint32_t count) {
     return static_cast<std::uint32_t>(chunks_.size() - 1) << Bits;
 }
 
-template class XmlPool<char, 16>;
-template class XmlPool<XmlNodeRec, 12>;
-template class XmlPool<XmlAttrRec, 12>;
-template class XmlPool<std::uint32_t, 12>;
+template class XmlPool<char, 16, 1024>;
+template class XmlPool<XmlNodeRec, 12, 8>;
+template class XmlPool<XmlAttrRec, 12, 32>;
+template class XmlPool<std::uint32_t, 12, 32>;
 
 // Keys are the names' characters in the store's pool, which never move.
 struct XmlStore::NameIndex {
@@ -104,6 +104,8 @@ std::string_view XmlStore::Chars(XmlStr str) const {
 }
 
 std::uint32_t XmlStore::AddNameUninterned(std::string_view name) {
+    if (names_.size() >= kMaxEntryIndex) throw std::bad_alloc();
+    if (names_.empty()) names_.reserve(32);
     names_.push_back(AddChars(name));
     return static_cast<std::uint32_t>(names_.size() - 1);
 }
@@ -113,7 +115,8 @@ std::uint32_t XmlStore::AddName(std::string_view name) {
         // Outside parsing: a short search among the first names, else a new entry.
         const std::size_t look = std::min(names_.size(), kMaxInternedNames);
         for (std::size_t i = 0; i < look; ++i)
-            if (Chars(names_[i]) == name) return static_cast<std::uint32_t>(i);
+            if (names_[i].size == name.size() && Chars(names_[i]) == name)
+                return static_cast<std::uint32_t>(i);
         return AddNameUninterned(name);
     }
     if (const auto found = nameIndex_->names.find(name); found != nameIndex_->names.end())
@@ -132,6 +135,7 @@ std::uint32_t XmlStore::NewNode(std::string_view name, bool declaration, bool ed
     rec.flags = declaration ? XmlNodeRec::kDeclaration : 0;
     if (edited) {
         rec.flags |= XmlNodeRec::kEdited;
+        if (edits_.empty()) edits_.reserve(8);
         edits_.push_back(std::make_unique<XmlEditRec>());
         rec.block = static_cast<std::uint32_t>(edits_.size() - 1);
     }
@@ -206,6 +210,8 @@ std::uint32_t XmlStore::AddForeign(XmlStore* store, std::uint32_t node) {
 }
 
 bool XmlStore::Keeps(const XmlStore* other) const {
+    if (this == other) return true;
+    if (foreign_.empty()) return false;
     std::vector<const XmlStore*> pending{this};
     std::unordered_set<const XmlStore*> seen;
     while (!pending.empty()) {
@@ -231,6 +237,17 @@ const XmlAttrRec& XmlNodeView::Attr(std::uint32_t i) const {
     const XmlNodeRec& rec = ref_.Rec();
     if (rec.flags & XmlNodeRec::kEdited) return ref_.store->EditOf(ref_.index).attrs[i];
     return ref_.store->Attrs(rec.attrs)[i];
+}
+
+const XmlAttrRec* XmlNodeView::AttrArray(std::uint32_t& count) const {
+    const XmlNodeRec& rec = ref_.Rec();
+    if (rec.flags & XmlNodeRec::kEdited) {
+        const std::vector<XmlAttrRec>& attrs = ref_.store->EditOf(ref_.index).attrs;
+        count = static_cast<std::uint32_t>(attrs.size());
+        return attrs.data();
+    }
+    count = rec.attrCount;
+    return count == 0 ? nullptr : ref_.store->Attrs(rec.attrs);
 }
 
 std::string_view XmlNodeView::AttrValue(std::uint32_t i) const {

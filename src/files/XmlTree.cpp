@@ -83,15 +83,71 @@ std::uint32_t CopyInto(XmlStore& store, XmlNodeRef from) {
     return top;
 }
 
+bool SameEntry(const XmlNodeView& a, std::uint32_t ea, const XmlNodeView& b, std::uint32_t eb,
+               const XmlStore& sa, const XmlStore& sb) {
+    const XmlEntry sortA = EntrySort(ea) == XmlEntry::Foreign ? XmlEntry::Element : EntrySort(ea);
+    const XmlEntry sortB = EntrySort(eb) == XmlEntry::Foreign ? XmlEntry::Element : EntrySort(eb);
+    if (sortA != sortB) return false;
+    if (sortA == XmlEntry::Text)
+        return sa.Chars(sa.Text(EntryIndex(ea))) == sb.Chars(sb.Text(EntryIndex(eb)));
+    if (sortA == XmlEntry::Clear) {
+        const XmlClearRec& ca = sa.Clear(EntryIndex(ea));
+        const XmlClearRec& cb = sb.Clear(EntryIndex(eb));
+        return sa.Chars(ca.value) == sb.Chars(cb.value) && sa.OpenMark(ca) == sb.OpenMark(cb) &&
+               sa.CloseMark(ca) == sb.CloseMark(cb);
+    }
+    return true;  // elements are compared node by node
+}
+
+// Name, flag and attributes of two nodes.
+bool SameHead(const XmlNodeView& a, const XmlNodeView& b) {
+    if (a.Name() != b.Name() || a.IsDeclaration() != b.IsDeclaration()) return false;
+    std::uint32_t countA = 0;
+    std::uint32_t countB = 0;
+    a.AttrArray(countA);
+    b.AttrArray(countB);
+    if (countA != countB) return false;
+    for (std::uint32_t i = 0; i < countA; ++i) {
+        if (a.AttrHasValue(i) != b.AttrHasValue(i) || a.AttrName(i) != b.AttrName(i) ||
+            a.AttrValue(i) != b.AttrValue(i))
+            return false;
+    }
+    return a.ContentCount() == b.ContentCount();
+}
+
 }  // namespace
+
+bool SameContent(const XmlNode& a, const XmlNode& b) {
+    const XmlNodeRef ra = XmlNodeAccess::Ref(a);
+    const XmlNodeRef rb = XmlNodeAccess::Ref(b);
+    if (!ra || !rb) return !ra && !rb;
+    std::vector<std::pair<XmlNodeRef, XmlNodeRef>> pending{{ra, rb}};
+    while (!pending.empty()) {
+        const auto [na, nb] = pending.back();
+        pending.pop_back();
+        const XmlNodeView va(na);
+        const XmlNodeView vb(nb);
+        if (!SameHead(va, vb)) return false;
+        for (std::uint32_t i = 0; i < va.ContentCount(); ++i) {
+            const std::uint32_t ea = va.ContentEntry(i);
+            const std::uint32_t eb = vb.ContentEntry(i);
+            if (!SameEntry(va, ea, vb, eb, *na.store, *nb.store)) return false;
+            if (EntrySort(ea) == XmlEntry::Element || EntrySort(ea) == XmlEntry::Foreign)
+                pending.push_back({va.EntryNode(ea), vb.EntryNode(eb)});
+        }
+    }
+    return true;
+}
 
 void XmlNode::AppendChild(const XmlNode& child) {
     if (!store_ || !child.store_) return;
-    if (Contains({child.store_, child.index_}, {store_, index_})) return;
+    // Only a child whose document is this one's, or holds it, can hold this node.
+    const bool mayHoldThis = child.store_->Keeps(store_);
+    if (mayHoldThis && Contains({child.store_, child.index_}, {store_, index_})) return;
     std::uint32_t entry = 0;
     if (child.store_ == store_) {
         entry = MakeEntry(XmlEntry::Element, child.index_);
-    } else if (child.store_->Keeps(store_)) {
+    } else if (mayHoldThis) {
         // Sharing would make the two documents keep each other alive: copy instead.
         entry = MakeEntry(XmlEntry::Element, CopyInto(*store_, {child.store_, child.index_}));
     } else {

@@ -79,6 +79,9 @@ public:
     virtual void Rotate(double degrees, Colour fill);
     // Slot 8. Re-creates the surface at the rectangle's size; the base does nothing.
     virtual void Rebuild();
+    // Bytes of the surface budget the element's drawing surfaces hold now (the base: its
+    // cached transparent copy); kinds with surfaces add theirs.
+    virtual std::int64_t SurfaceBytes() const { return copier.ChargedBytes(); }
 
     // ---- Script operations (after the nine slots) ----------------------------------------
     // What the script statements ask of a kind beyond Rotate and Rebuild. The base does

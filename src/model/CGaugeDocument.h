@@ -112,8 +112,10 @@ private:
     template <class Command>
     bool Guarded(Command command);
     void ReportOutOfMemory();
-    // The elements of a fragment or snapshot text, or nothing.
-    bool ReadFragment(const std::string& text, ElementsRead& read, int& elementCount);
+    // The elements of a fragment or snapshot text, or nothing. With reuse, elements of that
+    // list that read back the same are moved over instead of built again.
+    bool ReadFragment(const std::string& text, ElementsRead& read, int& elementCount,
+                      ElementList* reuse = nullptr);
     void SaveSettings();
     void ReportUnreadable(const std::string& path, const ElementsRead& read);
 

@@ -56,7 +56,8 @@ bool CGaugeDocument::PasteFragment() {
     return inserted;
 }
 
-bool CGaugeDocument::ReadFragment(const std::string& text, ElementsRead& read, int& elementCount) {
+bool CGaugeDocument::ReadFragment(const std::string& text, ElementsRead& read, int& elementCount,
+                                  ElementList* reuse) {
     XmlResults results;
     const XmlNode root = ParseString(text, kGaugeRootTag, &results);
     if (root.IsEmpty()) return false;
@@ -67,7 +68,8 @@ bool CGaugeDocument::ReadFragment(const std::string& text, ElementsRead& read, i
         return false;
     }
     elementCount = root.ChildCount(kElementNode);
-    read = reader.ReadElements(root, host.ElementOwner());
+    read = reuse ? reader.ReadElementsReusing(root, host.ElementOwner(), *reuse)
+                 : reader.ReadElements(root, host.ElementOwner());
     return read.Ok();
 }
 
@@ -108,11 +110,8 @@ std::string CGaugeDocument::SnapshotText() const {
 bool CGaugeDocument::RestoreSnapshotText(const std::string& text) {
     ElementsRead read;
     int count = 0;
-    {
-        // The snapshot replaces the elements: theirs is the memory the new ones will have.
-        const SurfaceBudget::ReplacementScope replacing;
-        if (!ReadFragment(text, read, count)) return false;
-    }
+    // The elements the snapshot holds unchanged are kept rather than built and drawn again.
+    if (!ReadFragment(text, read, count, &elements)) return false;
     if (count > 1) ++groupCounter;
     elements = std::move(read.elements);
     modified = true;

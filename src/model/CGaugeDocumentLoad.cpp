@@ -59,7 +59,11 @@ bool CGaugeDocument::LoadGaugeFile(bool insert) {
     {
         // Opening replaces the elements: theirs is the memory the new ones will have.
         std::optional<SurfaceBudget::ReplacementScope> replacing;
-        if (!insert) replacing.emplace();
+        if (!insert) {
+            std::int64_t outgoing = 0;
+            for (const CElement& element : elements) outgoing += element.SurfaceBytes();
+            replacing.emplace(outgoing);
+        }
         read = reader.ReadElements(root, host.ElementOwner());
     }
     if (!read.Ok()) {

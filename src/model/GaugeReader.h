@@ -42,6 +42,14 @@ public:
     // The elements of root's "element" children; new elements get owner as their window.
     ElementsRead ReadElements(const XmlNode& root, IElementOwner* owner) const;
 
+    // The same, for restoring an undo snapshot over the elements it was taken from: an
+    // element of `current` that reads back exactly as one of root's "element" nodes (and
+    // shows what a freshly read one would: no run-time turn, same owner) is moved over, out
+    // of selection and group, instead of being built and drawn again. `current` keeps the
+    // elements not moved; nothing is moved when reading fails.
+    ElementsRead ReadElementsReusing(const XmlNode& root, IElementOwner* owner,
+                                     ElementList& current) const;
+
     const GaugeLimits& Limits() const { return limits; }
 
 private:

@@ -116,9 +116,11 @@ void SurfaceBudget::CountRefused(int change) {
     refused_ += change;
 }
 
-SurfaceBudget::ReplacementScope::ReplacementScope(SurfaceBudget& budget) : budget_(budget) {
+SurfaceBudget::ReplacementScope::ReplacementScope(std::int64_t outgoingBytes, SurfaceBudget& budget)
+    : budget_(budget) {
     const std::lock_guard lock(budget_.mutex_);
-    if (budget_.scopes_++ == 0) budget_.outgoing_ = budget_.inUse_;
+    if (budget_.scopes_++ == 0)
+        budget_.outgoing_ = std::clamp<std::int64_t>(outgoingBytes, 0, budget_.inUse_);
 }
 
 SurfaceBudget::ReplacementScope::~ReplacementScope() {

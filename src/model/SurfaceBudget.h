@@ -63,12 +63,12 @@ public:
     // Surfaces alive now that were refused and draw empty.
     int SurfacesDrawnEmpty() const;
 
-    // While a gauge replaces the elements it has (open, undo), the surfaces alive when the
-    // scope starts are about to go: requests are measured against the budget without them.
-    // Scopes nest; the outermost one decides.
+    // While a gauge replaces elements it has (open, undo), the surfaces of those elements
+    // (outgoingBytes of them) are about to go: requests are measured against the budget
+    // without them. Scopes nest; the outermost one decides.
     class ReplacementScope {
     public:
-        explicit ReplacementScope(SurfaceBudget& budget = Instance());
+        explicit ReplacementScope(std::int64_t outgoingBytes, SurfaceBudget& budget = Instance());
         ~ReplacementScope();
         ReplacementScope(const ReplacementScope&) = delete;
         ReplacementScope& operator=(const ReplacementScope&) = delete;

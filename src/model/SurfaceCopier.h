@@ -27,6 +27,8 @@ public:
 
     // Drops the cached copy (it is rebuilt on the next copy that needs it).
     void Reset();
+    // Surface budget held by the cached copy.
+    std::int64_t ChargedBytes() const { return cacheCharge.Bytes(); }
 
 private:
     enum class CacheKind { None, Opaque, Masked };

@@ -43,6 +43,8 @@ public:
     bool ShowingSource() const { return showingSource; }
     // The budget refused the last size asked for: the surface has no bitmap.
     bool Refused() const { return charge.Refused(); }
+    // Bytes of the surface budget held.
+    std::int64_t ChargedBytes() const { return charge.Bytes(); }
 
     // Shows the source turned by angleDegrees with the uncovered corners in fill.
     void ShowRotated(double angleDegrees, Colour fill);
