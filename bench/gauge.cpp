@@ -10,6 +10,7 @@
 #include "model/ElementFactory.h"
 #include "model/HeadlessGaugeHost.h"
 #include "platform/Clipboard.h"
+#include "platform/DecliningInteraction.h"
 #include "render/CPrimitive.h"
 #include "render/CText.h"
 #include "runtime/ElementKinds.h"
@@ -17,18 +18,6 @@
 namespace {
 
 constexpr int kElements = 2000;
-
-class SilentInteraction : public dw::IInteraction {
-public:
-    dw::Answer ShowMessage(const dw::MessageRequest&) override { return dw::Answer::No; }
-    std::optional<std::string> ChooseFile(const dw::FileRequest&) override { return {}; }
-    std::optional<dw::Colour> ChooseColour(dw::Colour, dw::CustomColours&) override { return {}; }
-    std::optional<dw::FontChoice> ChooseFont(const dw::FontChoice&) override { return {}; }
-    std::optional<std::string> BrowseFolder(const std::string&, const std::string&) override {
-        return {};
-    }
-    bool OpenWithDesktop(const std::string&) override { return false; }
-};
 
 class MemoryClipboard : public dw::IClipboard {
 public:
@@ -38,7 +27,7 @@ public:
 };
 
 struct Session {
-    SilentInteraction ui;
+    dw::DecliningInteraction ui;
     MemoryClipboard clipboard;
     dw::HeadlessGaugeHost host;
     dw::CGaugeDocument document{ui, clipboard, host};
@@ -128,10 +117,44 @@ void BM_RestoreSnapshot(benchmark::State& state) {
     }
 }
 
+// Undo after an edit of every element (all moved): nothing of the gauge can be kept.
+void BM_RestoreSnapshotAllChanged(benchmark::State& state) {
+    Session s;
+    s.document.gaugePath = SavedGauge();
+    if (!s.document.LoadGauge(false)) state.SkipWithError("load failed");
+    const std::string before = s.document.SnapshotText();
+    for (dw::CElement& element : s.document.elements) element.MoveBy(1, 0);
+    const std::string after = s.document.SnapshotText();
+    bool undo = true;
+    for (auto _ : state) {
+        if (!s.document.RestoreSnapshot(undo ? before : after))
+            state.SkipWithError("restore failed");
+        undo = !undo;
+    }
+}
+
+// Undo after an edit of one element out of 2000.
+void BM_RestoreSnapshotOneChanged(benchmark::State& state) {
+    Session s;
+    s.document.gaugePath = SavedGauge();
+    if (!s.document.LoadGauge(false)) state.SkipWithError("load failed");
+    const std::string before = s.document.SnapshotText();
+    s.document.elements.At(1000)->MoveBy(5, 5);
+    const std::string after = s.document.SnapshotText();
+    bool undo = true;
+    for (auto _ : state) {
+        if (!s.document.RestoreSnapshot(undo ? before : after))
+            state.SkipWithError("restore failed");
+        undo = !undo;
+    }
+}
+
 BENCHMARK(BM_LoadGauge)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveGauge)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoSnapshot)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RestoreSnapshot)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RestoreSnapshotAllChanged)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RestoreSnapshotOneChanged)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

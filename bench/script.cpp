@@ -12,6 +12,7 @@
 #include "script/ScriptCompiler.h"
 #include "script/ScriptEngine.h"
 #include "script/ScriptRunner.h"
+#include "script/StripComments.h"
 
 namespace {
 
@@ -122,6 +123,21 @@ void BM_CompileGaugeScript(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CompileGaugeScript)->Unit(benchmark::kMicrosecond);
+
+// 2 MB of commented script: line comments, block comments and code between them.
+void BM_StripComments2MB(benchmark::State& state) {
+    std::string source;
+    for (int i = 0; source.size() < 2 * 1024 * 1024; ++i)
+        source += "value = value + " + std::to_string(i) + " // note " + std::to_string(i) +
+                  "\r\n/* block\r\n comment */\r\n\r\n";
+    for (auto _ : state) {
+        std::string text = source;
+        dw::StripComments(text);
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * source.size()));
+}
+BENCHMARK(BM_StripComments2MB)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,7 +1,12 @@
 // Speed of the XML layer on a gauge-like document of 2000 elements: parsing, formatting,
-// and a whole load-and-save round.
+// and a whole load-and-save round; and the memory a parsed document takes, counted by this
+// program's own allocator as the peak of live bytes over the text's size.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <new>
 #include <string>
 
 #include "files/XmlNode.h"
@@ -70,6 +75,110 @@ void BM_ParseAndFormatGauge(benchmark::State& state) {
 }
 BENCHMARK(BM_ParseAndFormatGauge)->Unit(benchmark::kMillisecond);
 
+// ---- Memory ----------------------------------------------------------------------------
+
+std::atomic<long long> liveBytes{0};
+std::atomic<long long> peakBytes{0};
+
+// Peak live bytes of the parse (text excluded) per byte of text, and of the parse and the
+// formatted write of the result.
+void MemoryOfParse(benchmark::State& state, const std::string& text) {
+    double parsePeak = 0;
+    double roundPeak = 0;
+    for (auto _ : state) {
+        const long long base = liveBytes.load();
+        peakBytes = base;
+        {
+            dw::XmlResults results;
+            dw::XmlNode top = dw::ParseString(text, nullptr, &results);
+            if (results.error != 0) state.SkipWithError("parse failed");
+            parsePeak = static_cast<double>(peakBytes.load() - base);
+            std::string out = dw::CreateString(top, true);
+            benchmark::DoNotOptimize(out.data());
+        }
+        roundPeak = static_cast<double>(peakBytes.load() - base);
+    }
+    state.counters["parse_x"] = parsePeak / static_cast<double>(text.size());
+    state.counters["parse_write_x"] = roundPeak / static_cast<double>(text.size());
+}
+
+std::string Repeated(const std::string& piece, std::size_t bytes) {
+    std::string text = "<r>";
+    while (text.size() < bytes) text += piece;
+    return text + "</r>";
+}
+
+void BM_MemoryGauge(benchmark::State& state) {
+    MemoryOfParse(state, Document());
+}
+// 20 MB of the smallest tags there are.
+void BM_MemoryTinyTags(benchmark::State& state) {
+    static const std::string text = Repeated("<a/>", 20 << 20);
+    MemoryOfParse(state, text);
+}
+void BM_MemoryNestedTags(benchmark::State& state) {
+    static const std::string text = Repeated("<a><b></b></a>", 20 << 20);
+    MemoryOfParse(state, text);
+}
+void BM_MemoryBareAttributes(benchmark::State& state) {
+    static const std::string text = Repeated("<a b c d e f g h i j k l m n o p/>", 20 << 20);
+    MemoryOfParse(state, text);
+}
+void BM_MemoryDistinctNames(benchmark::State& state) {
+    static const std::string text = [] {
+        std::string t = "<r>";
+        for (int i = 0; t.size() < (20u << 20); ++i) t += "<n" + std::to_string(i) + "/>";
+        return t + "</r>";
+    }();
+    MemoryOfParse(state, text);
+}
+BENCHMARK(BM_MemoryGauge)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_MemoryTinyTags)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_MemoryNestedTags)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_MemoryBareAttributes)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_MemoryDistinctNames)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 }  // namespace
+
+// The counting allocator: each block carries its size in front of it.
+namespace {
+constexpr std::size_t kHeader = 16;
+void* CountedNew(std::size_t size) {
+    void* block = std::malloc(size + kHeader);
+    if (!block) throw std::bad_alloc();
+    *static_cast<std::size_t*>(block) = size;
+    const long long now =
+        liveBytes.fetch_add(static_cast<long long>(size)) + static_cast<long long>(size);
+    long long peak = peakBytes.load();
+    while (now > peak && !peakBytes.compare_exchange_weak(peak, now)) {
+    }
+    return static_cast<char*>(block) + kHeader;
+}
+void CountedDelete(void* pointer) {
+    if (!pointer) return;
+    void* block = static_cast<char*>(pointer) - kHeader;
+    liveBytes.fetch_sub(static_cast<long long>(*static_cast<std::size_t*>(block)));
+    std::free(block);
+}
+}  // namespace
+
+void* operator new(std::size_t size) {
+    return CountedNew(size);
+}
+void* operator new[](std::size_t size) {
+    return CountedNew(size);
+}
+void operator delete(void* pointer) noexcept {
+    CountedDelete(pointer);
+}
+void operator delete[](void* pointer) noexcept {
+    CountedDelete(pointer);
+}
+void operator delete(void* pointer, std::size_t) noexcept {
+    CountedDelete(pointer);
+}
+void operator delete[](void* pointer, std::size_t) noexcept {
+    CountedDelete(pointer);
+}
 
 BENCHMARK_MAIN();

@@ -19,6 +19,7 @@
 #include "model/CGaugeDocument.h"
 #include "model/ElementFactory.h"
 #include "model/HeadlessGaugeHost.h"
+#include "model/SurfaceBudget.h"
 #include "platform/DecliningInteraction.h"
 #include "runtime/ElementKinds.h"
 
@@ -35,12 +36,11 @@ public:
     std::string text;
 };
 
-// Smaller than the program's limits, so that one input stays within the fuzzer's memory.
+// Fewer elements than the program allows, so that one input stays within the fuzzer's
+// time; the surface budget (set small at start-up) keeps it within the fuzzer's memory.
 dw::GaugeLimits FuzzLimits() {
     dw::GaugeLimits limits;
     limits.maxElements = 2000;
-    limits.maxElementPixels = 1024 * 1024;
-    limits.maxTotalPixels = 4 * 1024 * 1024;
     return limits;
 }
 
@@ -111,6 +111,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication app(*argc, *argv);
     dw::RegisterAllKinds(dw::ElementFactory::Instance());
+    dw::SurfaceBudget::Instance().SetLimit(64LL * 1024 * 1024);
     return 0;
 }
 

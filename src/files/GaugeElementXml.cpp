@@ -1,6 +1,6 @@
 #include "files/GaugeElementXml.h"
 
-#include <cstdlib>
+#include <algorithm>
 
 #include "files/AttributeCodec.h"
 
@@ -50,11 +50,13 @@ ElementGeometry ReadElementGeometry(const XmlNode& element) {
     return g;
 }
 
-bool IsLoadableGeometry(const ElementGeometry& g, const GaugeLimits& limits) {
-    if (g.width < 0 || g.height < 0) return false;
-    if (g.width > limits.maxElementSide || g.height > limits.maxElementSide) return false;
-    if (g.Pixels() > limits.maxElementPixels) return false;
-    return std::llabs(g.left) <= limits.maxCoordinate && std::llabs(g.top) <= limits.maxCoordinate;
+ElementGeometry ClampGeometry(const ElementGeometry& g, const GaugeLimits& limits) {
+    ElementGeometry clamped;
+    clamped.left = std::clamp(g.left, -limits.maxCoordinate, limits.maxCoordinate);
+    clamped.top = std::clamp(g.top, -limits.maxCoordinate, limits.maxCoordinate);
+    clamped.width = std::clamp(g.width, 0, limits.maxElementSide);
+    clamped.height = std::clamp(g.height, 0, limits.maxElementSide);
+    return clamped;
 }
 
 void AddGeometryAttributes(XmlNode& element, std::int32_t left, std::int32_t top,

@@ -32,9 +32,9 @@ struct ElementGeometry {
     std::int64_t Pixels() const { return std::int64_t{width} * height; }
 };
 ElementGeometry ReadElementGeometry(const XmlNode& element);
-// Whether an element of that geometry may be built: size from 0 to the limits, coordinates
-// within them.
-bool IsLoadableGeometry(const ElementGeometry& geometry, const GaugeLimits& limits = {});
+// The geometry made buildable: width and height within 0 .. maxElementSide (negative sizes
+// become 0), left and top within -maxCoordinate .. maxCoordinate.
+ElementGeometry ClampGeometry(const ElementGeometry& geometry, const GaugeLimits& limits = {});
 
 // Appends "left", "top", "right", "width" and "height" in this order. "right" is written as
 // left + 2 * ((right - left) / 2), the division truncating toward zero.

@@ -27,6 +27,8 @@ const char* ErrorText(int code) {
         "Error: Base64-string contains an illegal character",
         "Warning: Base64-string is truncated",
         "Error: Base64 decode output buffer is too small",
+        "Error: Elements nested too deeply",
+        "Error: Not enough memory",
     };
     constexpr int kCount = static_cast<int>(sizeof(kMessages) / sizeof(kMessages[0]));
     return (code >= 0 && code < kCount) ? kMessages[code] : "Unknown";

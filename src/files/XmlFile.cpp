@@ -2,6 +2,7 @@
 // file with the user told about any error.
 #include <cstdio>
 #include <fstream>
+#include <new>
 #include <string>
 
 #include "files/XmlNode.h"
@@ -31,7 +32,14 @@ bool WriteAll(std::FILE* file, const std::string& bytes) {
 
 XmlNode ParseFile(const std::string& path, const char* requiredTag, XmlResults* results) {
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
+    bool read = false;
+    try {
+        read = ReadWholeFile(path, bytes);
+    } catch (const std::bad_alloc&) {
+        if (results) *results = {kXmlOutOfMemory, 0, 0};
+        return {};
+    }
+    if (!read) {
         if (results) *results = {kXmlFileNotFound, 0, 0};
         return {};
     }
@@ -40,7 +48,12 @@ XmlNode ParseFile(const std::string& path, const char* requiredTag, XmlResults* 
 
 int WriteToFile(const XmlNode& node, const std::string& path, const char* encoding,
                 bool formatted) {
-    const std::string text = CreateString(node, formatted);
+    std::string text;
+    try {
+        text = CreateString(node, formatted);
+    } catch (const std::bad_alloc&) {
+        return kXmlCannotWrite;
+    }
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return kXmlCannotOpenForWrite;
     const bool utf8 = GetCharMode() == CharMode::Utf8;

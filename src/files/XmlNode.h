@@ -9,6 +9,7 @@
 // the content that follows it up to the end of its parent, so a gauge file reads as the
 // declaration "xml" whose child is the root element "gauge".
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,7 +47,15 @@ enum XmlError : int {
     kXmlCharConversion = 15,      // a character reference the character mode can't hold
     kXmlCannotOpenForWrite = 16,  // WriteToFile: the file can't be created
     kXmlCannotWrite = 17,         // WriteToFile: writing or closing failed
+    kXmlTooDeep = 22,             // elements nested deeper than kMaxXmlDepth
+    kXmlOutOfMemory = 23,         // the document does not fit in memory
 };
+
+// Deepest nesting of elements (declarations included) that the parser accepts.
+inline constexpr int kMaxXmlDepth = 256;
+// Deepest level that the formatted writer indents; deeper lines get this many tabs, so that
+// the output grows with the size of a document, not with the square of its depth.
+inline constexpr int kMaxXmlIndent = 32;
 
 // A clear section: content kept verbatim between an opening and a closing mark.
 struct XmlClear {
@@ -74,10 +83,11 @@ enum class CharMode { Utf8, SingleByte };
 CharMode GetCharMode();
 void SetCharMode(CharMode mode);
 
-struct XmlNodeData;
+class XmlStore;
 
 // A handle to a node with shared ownership: copying a handle shares the node, and the node
-// (with everything below it that nothing else holds) is freed with its last handle.
+// is freed when no handle to it, to a node of the same document or to a document sharing it
+// is left (nodes live in per-document stores, see XmlNodeData.h).
 // An empty handle stands for no node; every operation on it is harmless (lookups return
 // empty results, additions do nothing). Names are compared ignoring (ASCII) case.
 class XmlNode {
@@ -89,16 +99,21 @@ public:
     XmlNode& operator=(XmlNode&& other) noexcept;
     ~XmlNode();
 
-    bool IsEmpty() const { return data_ == nullptr; }
+    bool IsEmpty() const { return store_ == nullptr; }
     bool IsDeclaration() const;
-    const std::string& Name() const;  // "" for an empty handle
+    std::string Name() const;  // "" for an empty handle
     // True when both handles refer to the same node (or both are empty).
-    bool SameNode(const XmlNode& other) const { return data_ == other.data_; }
+    bool SameNode(const XmlNode& other) const {
+        return store_ == other.store_ && index_ == other.index_;
+    }
 
-    // Appends a new child element at the end of the content and returns it.
+    // Appends a new child element at the end of the content and returns it. Additions throw
+    // std::bad_alloc when memory (or a document's 2^30 entries of a sort) runs out.
     XmlNode AddChild(const std::string& name, bool isDeclaration = false);
     // Appends that node (shared, not copied) as the last child. Refused (nothing happens)
-    // when it would make a node its own descendant, or when either handle is empty.
+    // when it would make a node its own descendant, or when either handle is empty. A node
+    // whose document already holds this node's document is copied instead, so that no two
+    // documents keep each other alive.
     void AppendChild(const XmlNode& child);
     // Deep copy of this node and everything below it.
     XmlNode Clone() const;
@@ -113,7 +128,7 @@ public:
     // Same, with "" for an absent attribute or value.
     std::string Attribute(const std::string& name) const;
     int AttributeCount() const;
-    const std::vector<XmlAttribute>& Attributes() const;  // in order
+    std::vector<XmlAttribute> Attributes() const;  // a copy, in order
 
     // Number of child elements of that name (ignoring case).
     int ChildCount(const std::string& name) const;
@@ -135,15 +150,21 @@ public:
 
 private:
     friend class XmlNodeAccess;
-    explicit XmlNode(XmlNodeData* adopted) : data_(adopted) {}
-    XmlNodeData* data_ = nullptr;
+    XmlNode(XmlStore* adopted, std::uint32_t index) : store_(adopted), index_(index) {}
+    XmlStore* store_ = nullptr;
+    std::uint32_t index_ = 0;
 };
 
 // A new parentless node.
 XmlNode CreateTopNode(const std::string& name, bool isDeclaration);
 
+// True when the two nodes would be written alike: the same names (letter case included),
+// declaration flags, attributes in order and content in order, all the way down.
+bool SameContent(const XmlNode& a, const XmlNode& b);
+
 // Serialises the node and everything below it. Formatted: one element per line, indented by
-// tabs, lines ended by "\n", as in gauge files. A node with an empty name (what the parser
+// one tab per level up to kMaxXmlIndent, lines ended by "\n", as in gauge files. Throws
+// std::bad_alloc when the text does not fit in memory. A node with an empty name (what the parser
 // returns for input with several top-level entries) writes only its content.
 std::string CreateString(const XmlNode& node, bool formatted);
 
@@ -156,7 +177,8 @@ int WriteToFile(const XmlNode& node, const std::string& path, const char* encodi
 // name the first element (a declaration may come before it) and that element is returned;
 // otherwise the top node is returned: the only top-level entry when there is one, else a
 // node with an empty name holding all top-level entries. On any error code (warnings
-// included) the result is an empty handle. results may be null.
+// included) the result is an empty handle; elements nested deeper than kMaxXmlDepth give
+// code 22, a document that does not fit in memory code 23. results may be null.
 XmlNode ParseString(std::string_view text, const char* requiredTag, XmlResults* results);
 // Reads the whole file and parses it; a file that can't be read gives code 12.
 XmlNode ParseFile(const std::string& path, const char* requiredTag, XmlResults* results);

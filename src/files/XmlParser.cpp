@@ -1,9 +1,10 @@
 #include "files/XmlParser.h"
 
+#include <algorithm>
 #include <array>
+#include <new>
 #include <string>
 
-#include "files/XmlNodeData.h"
 #include "files/XmlText.h"
 
 namespace dw {
@@ -48,8 +49,43 @@ constexpr ClearKind kClearKinds[] = {
 
 }  // namespace
 
-XmlParser::XmlParser(std::string_view text) : text_(text) {
+XmlParser::XmlParser(std::string_view text) : text_(text), store_(new XmlStore) {
     if (text_.substr(0, kBom.size()) == kBom) text_.remove_prefix(kBom.size());
+    store_->StartNameIndex();
+}
+
+XmlParser::~XmlParser() {
+    XmlStore::Release(store_);
+}
+
+void XmlParser::Close() {
+    const Open open = open_.back();
+    open_.pop_back();
+    XmlNodeRec& rec = store_->Node(open.node);
+    const std::uint32_t* entries = pending_.data() + open.firstEntry;
+    const auto count = static_cast<std::uint32_t>(pending_.size() - open.firstEntry);
+    std::uint32_t sorts[4] = {0, 0, 0, 0};  // elements, (unused), texts, clears
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const XmlEntry sort = EntrySort(entries[i]);
+        ++sorts[sort == XmlEntry::Foreign ? 0 : static_cast<int>(sort)];
+    }
+    const bool mixed = sorts[0] != count && sorts[2] != count && sorts[3] != count;
+    rec.contentCount = count;
+    rec.childCount = sorts[0];
+    rec.textCount = sorts[2];
+    if (count > 0) {
+        // The ordered run; a node mixing sorts is followed by one run per sort.
+        rec.block = store_->AllocateEntries(mixed ? 2 * count : count);
+        std::uint32_t* block = store_->Entries(rec.block);
+        std::copy(entries, entries + count, block);
+        if (mixed) {
+            std::uint32_t* out = block + count;
+            for (XmlEntry sort : {XmlEntry::Element, XmlEntry::Text, XmlEntry::Clear})
+                for (std::uint32_t i = 0; i < count; ++i)
+                    if (EntrySort(entries[i]) == sort) *out++ = entries[i];
+        }
+    }
+    pending_.resize(open.firstEntry);
 }
 
 void XmlParser::SkipBlanks(std::size_t& at) const {
@@ -70,8 +106,11 @@ bool XmlParser::Fail(int error, std::size_t at) {
 }
 
 XmlNode XmlParser::Parse(const char* requiredTag, XmlResults* results) {
-    document_ = XmlNodeAccess::Create(std::string(), false);
-    open_.assign(1, XmlNodeAccess::Data(document_));
+    document_ = store_->NewNode("", false, false);
+    open_.assign(1, {document_, 0});
+    // Every element and clear section starts with a '<': room for the entries of a flat
+    // document without growing (and copying) the list on the way.
+    pending_.reserve(static_cast<std::size_t>(std::count(text_.begin(), text_.end(), '<')) + 1);
     std::size_t first = 0;
     SkipBlanks(first);
     if (first == text_.size()) Fail(kXmlNoData, first);
@@ -94,8 +133,6 @@ XmlNode XmlParser::Parse(const char* requiredTag, XmlResults* results) {
         xmltext::LineAndColumn(text_, error_ == kXmlNoError ? text_.size() : errorAt_,
                                GetCharMode() == CharMode::Utf8, results->line, results->column);
     }
-    open_.clear();
-    document_ = XmlNode();
     return result;
 }
 
@@ -111,9 +148,9 @@ bool XmlParser::ParseClear() {
         }
         const std::size_t closeAt = text_.find(kind.close, valueStart);
         if (closeAt == std::string_view::npos) return Fail(kXmlUnmatchedClearEnd, pos_);
-        XmlNodeAccess::AppendClear(Current(),
-                                   {std::string(text_.substr(valueStart, closeAt - valueStart)),
-                                    std::string(kind.mark), std::string(kind.close)});
+        AddEntry(MakeEntry(XmlEntry::Clear,
+                           store_->AddClear(text_.substr(valueStart, closeAt - valueStart),
+                                            kind.mark, kind.close)));
         pos_ = closeAt + kind.close.size();
         sawToken_ = true;
         return true;
@@ -132,14 +169,14 @@ void XmlParser::ParseText() {
         Fail(kXmlFirstNotStartTag, at);
         return;
     }
-    std::string decoded;
+    decoded_.clear();
     std::size_t errorOffset = 0;
-    if (const int error = xmltext::DecodeEntities(raw, decoded, errorOffset)) {
+    if (const int error = xmltext::DecodeEntities(raw, decoded_, errorOffset)) {
         Fail(error, start + errorOffset);
         return;
     }
-    const std::string_view trimmed = Trim(decoded);
-    if (!trimmed.empty()) XmlNodeAccess::AppendText(Current(), std::string(trimmed));
+    const std::string_view trimmed = Trim(decoded_);
+    if (!trimmed.empty()) AddEntry(MakeEntry(XmlEntry::Text, store_->AddText(trimmed)));
 }
 
 void XmlParser::ParseStartTag() {
@@ -160,8 +197,8 @@ void XmlParser::ParseStartTag() {
         Fail(kXmlMissingTagName, at);
         return;
     }
-    XmlNode node = XmlNodeAccess::Create(std::string(text_.substr(at, nameEnd - at)), declaration);
-    XmlNodeData* data = XmlNodeAccess::Data(node);
+    const std::string_view name = text_.substr(at, nameEnd - at);
+    attributes_.clear();
     at = nameEnd;
     bool staysOpen = false;
     for (;;) {
@@ -202,27 +239,39 @@ void XmlParser::ParseStartTag() {
             Fail(kXmlUnexpectedToken, at);
             return;
         }
-        if (!ParseAttribute(data, at)) return;
+        if (!ParseAttribute(at)) return;
     }
     pos_ = at;
     sawToken_ = true;
-    if (!declaration && !firstElement_) {
-        firstElement_ = data;
+    if (open_.size() > static_cast<std::size_t>(kMaxXmlDepth)) {
+        Fail(kXmlTooDeep, tagStart);
+        return;
+    }
+    const std::uint32_t node = store_->NewNode(name, declaration, false);
+    if (!attributes_.empty()) {
+        XmlNodeRec& rec = store_->Node(node);
+        rec.attrCount = static_cast<std::uint32_t>(attributes_.size());
+        rec.attrs = store_->AllocateAttrs(rec.attrCount);
+        std::copy(attributes_.begin(), attributes_.end(), store_->Attrs(rec.attrs));
+    }
+    if (!declaration && !haveFirstElement_) {
+        haveFirstElement_ = true;
+        firstElement_ = node;
         firstElementAt_ = tagStart;
     }
-    XmlNodeAccess::Retain(data);  // the parent's reference
-    XmlNodeAccess::AppendOwnedChild(Current(), data);
-    if (staysOpen) open_.push_back(data);
+    AddEntry(MakeEntry(XmlEntry::Element, node));
+    if (staysOpen) open_.push_back({node, pending_.size()});
 }
 
-bool XmlParser::ParseAttribute(XmlNodeData* node, std::size_t& at) {
+bool XmlParser::ParseAttribute(std::size_t& at) {
     const std::size_t nameEnd = NameEnd(at);
-    std::string name(text_.substr(at, nameEnd - at));
+    XmlAttrRec attribute;
+    attribute.name = store_->AddName(text_.substr(at, nameEnd - at));
     at = nameEnd;
     std::size_t afterBlanks = at;
     SkipBlanks(afterBlanks);
     if (afterBlanks >= text_.size() || text_[afterBlanks] != '=') {
-        node->attributes.push_back({std::move(name), std::nullopt});
+        attributes_.push_back(attribute);
         return true;
     }
     at = afterBlanks + 1;
@@ -241,12 +290,20 @@ bool XmlParser::ParseAttribute(XmlNodeData* node, std::size_t& at) {
         if (valueEnd == at) return Fail(kXmlUnexpectedToken, at);
         at = valueEnd;
     }
-    std::string value;
     std::size_t errorOffset = 0;
     const std::string_view raw = text_.substr(valueStart, valueEnd - valueStart);
-    if (const int error = xmltext::DecodeEntities(raw, value, errorOffset))
-        return Fail(error, valueStart + errorOffset);
-    node->attributes.push_back({std::move(name), std::move(value)});
+    XmlStr value;
+    if (raw.find('&') == std::string_view::npos) {
+        value = store_->AddChars(raw);
+    } else {
+        decoded_.clear();
+        if (const int error = xmltext::DecodeEntities(raw, decoded_, errorOffset))
+            return Fail(error, valueStart + errorOffset);
+        value = store_->AddChars(decoded_);
+    }
+    attribute.valueAt = value.at;
+    attribute.valueSize = value.size;
+    attributes_.push_back(attribute);
     return true;
 }
 
@@ -275,15 +332,19 @@ void XmlParser::ParseEndTag() {
         return;
     }
     // The nearest open element (declarations close with the element around them).
+    auto isDeclaration = [this](std::size_t i) {
+        return (store_->Node(open_[i].node).flags & XmlNodeRec::kDeclaration) != 0;
+    };
+    auto nameOf = [this](std::size_t i) { return store_->Name(store_->Node(open_[i].node).name); };
     std::size_t nearest = open_.size();
-    while (nearest > 1 && open_[nearest - 1]->declaration) --nearest;
-    if (nearest > 1 && xmltext::EqualNoCase(open_[nearest - 1]->name, name)) {
-        open_.resize(nearest - 1);
+    while (nearest > 1 && isDeclaration(nearest - 1)) --nearest;
+    if (nearest > 1 && xmltext::EqualNoCase(nameOf(nearest - 1), name)) {
+        while (open_.size() >= nearest) Close();
         pos_ = at + 1;
         return;
     }
     for (std::size_t i = nearest; i-- > 1;) {
-        if (!open_[i]->declaration && xmltext::EqualNoCase(open_[i]->name, name)) {
+        if (!isDeclaration(i) && xmltext::EqualNoCase(nameOf(i), name)) {
             Fail(kXmlMissingEndTag, tagStart);  // closes an outer element: inner ones unclosed
             return;
         }
@@ -293,30 +354,38 @@ void XmlParser::ParseEndTag() {
 
 XmlNode XmlParser::Finish(const char* requiredTag) {
     for (std::size_t i = 1; i < open_.size(); ++i) {
-        if (!open_[i]->declaration) {
+        if (!(store_->Node(open_[i].node).flags & XmlNodeRec::kDeclaration)) {
             Fail(kXmlMissingEndTag, text_.size());
             return {};
         }
     }
-    if (!firstElement_) {
+    if (!haveFirstElement_) {
         Fail(kXmlNoElements, text_.size());
         return {};
     }
+    while (!open_.empty()) Close();  // declarations left open, then the document
+    store_->FinishNames();
     if (requiredTag && *requiredTag) {
-        if (!xmltext::EqualNoCase(firstElement_->name, requiredTag)) {
+        const XmlNodeView first({store_, firstElement_});
+        if (!xmltext::EqualNoCase(first.Name(), requiredTag)) {
             Fail(kXmlFirstTagNotFound, firstElementAt_);
             return {};
         }
-        return XmlNodeAccess::Share(firstElement_);
+        return XmlNodeAccess::Share({store_, firstElement_});
     }
-    const XmlNodeData* document = XmlNodeAccess::Data(document_);
-    if (document->content.size() == 1 && document->content[0].kind == XmlContent::Kind::Element)
-        return XmlNodeAccess::Share(document->children[0]);
-    return document_;
+    const XmlNodeView document({store_, document_});
+    if (document.ContentCount() == 1 && document.ChildCount() == 1)
+        return XmlNodeAccess::Share(document.Child(0));
+    return XmlNodeAccess::Share({store_, document_});
 }
 
 XmlNode ParseString(std::string_view text, const char* requiredTag, XmlResults* results) {
-    return XmlParser(text).Parse(requiredTag, results);
+    try {
+        return XmlParser(text).Parse(requiredTag, results);
+    } catch (const std::bad_alloc&) {
+        if (results) *results = {kXmlOutOfMemory, 0, 0};
+        return {};
+    }
 }
 
 }  // namespace dw

@@ -1,5 +1,6 @@
 // CreateString: the serialiser, formatted (one entry per line, tab indents) or compact.
 // Works with an explicit stack so that any depth is safe.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,34 +15,38 @@ class Writer {
 public:
     explicit Writer(bool formatted) : formatted_(formatted) {}
 
-    std::string Write(const XmlNodeData* root) {
+    std::string Write(XmlNodeRef root) {
         Open(root, 0);
         while (!stack_.empty()) {
             Frame& frame = stack_.back();
-            const XmlNodeData* node = frame.node;
-            if (frame.next == node->content.size()) {
-                const int depth = frame.depth;
+            const XmlNodeView node(frame.node);
+            if (frame.next == node.ContentCount()) {
+                const Frame done = frame;
                 stack_.pop_back();
-                Close(node, depth);
+                Close(done);
                 continue;
             }
-            const XmlContent entry = node->content[frame.next++];
+            const std::uint32_t entry = node.ContentEntry(frame.next++);
             const int inner = ContentDepth(node, frame.depth);
-            switch (entry.kind) {
-                case XmlContent::Kind::Element:
-                    Open(node->children[entry.index], inner);  // invalidates frame
+            switch (EntrySort(entry)) {
+                case XmlEntry::Element:
+                case XmlEntry::Foreign:
+                    Open(node.EntryNode(entry), inner);  // invalidates frame
                     break;
-                case XmlContent::Kind::Text:
+                case XmlEntry::Text: {
+                    const XmlStore& store = *frame.node.store;
                     Indent(inner);
-                    xmltext::AppendEscaped(out_, node->texts[entry.index]);
+                    xmltext::AppendEscaped(out_, store.Chars(store.Text(EntryIndex(entry))));
                     EndLine();
                     break;
-                case XmlContent::Kind::Clear: {
-                    const XmlClear& clear = node->clears[entry.index];
+                }
+                case XmlEntry::Clear: {
+                    const XmlStore& store = *frame.node.store;
+                    const XmlClearRec& clear = store.Clear(EntryIndex(entry));
                     Indent(inner);
-                    out_ += clear.openMark;
-                    out_ += clear.value;
-                    out_ += clear.closeMark;
+                    out_ += store.OpenMark(clear);
+                    out_ += store.Chars(clear.value);
+                    out_ += store.CloseMark(clear);
                     EndLine();
                     break;
                 }
@@ -52,52 +57,55 @@ public:
 
 private:
     struct Frame {
-        const XmlNodeData* node;
+        XmlNodeRef node;
         int depth;
-        std::size_t next;
+        std::uint32_t next;
     };
 
     // A nameless node only groups its content; a declaration adds no level.
-    static bool Transparent(const XmlNodeData* node) { return node->name.empty(); }
-    static int ContentDepth(const XmlNodeData* node, int depth) {
-        return (node->declaration || Transparent(node)) ? depth : depth + 1;
+    static bool Transparent(const XmlNodeView& node) { return node.Name().empty(); }
+    static int ContentDepth(const XmlNodeView& node, int depth) {
+        return (node.IsDeclaration() || Transparent(node)) ? depth : depth + 1;
     }
 
-    void Open(const XmlNodeData* node, int depth) {
+    void Open(XmlNodeRef ref, int depth) {
+        const XmlNodeView node(ref);
         if (!Transparent(node)) {
             Indent(depth);
-            out_ += node->declaration ? "<?" : "<";
-            out_ += node->name;
-            for (const XmlAttribute& attribute : node->attributes) {
+            out_ += node.IsDeclaration() ? "<?" : "<";
+            out_ += node.Name();
+            const std::uint32_t count = node.AttrCount();
+            for (std::uint32_t i = 0; i < count; ++i) {
                 out_ += ' ';
-                out_ += attribute.name;
-                if (attribute.value) {
+                out_ += node.AttrName(i);
+                if (node.AttrHasValue(i)) {
                     out_ += "=\"";
-                    xmltext::AppendEscaped(out_, *attribute.value);
+                    xmltext::AppendEscaped(out_, node.AttrValue(i));
                     out_ += '"';
                 }
             }
-            if (node->declaration) {
+            if (node.IsDeclaration()) {
                 out_ += "?>";
             } else {
-                out_ += node->content.empty() ? "/>" : ">";
+                out_ += node.ContentCount() == 0 ? "/>" : ">";
             }
             EndLine();
         }
-        stack_.push_back({node, depth, 0});
+        stack_.push_back({ref, depth, 0});
     }
 
-    void Close(const XmlNodeData* node, int depth) {
-        if (Transparent(node) || node->declaration || node->content.empty()) return;
-        Indent(depth);
+    void Close(const Frame& frame) {
+        const XmlNodeView node(frame.node);
+        if (Transparent(node) || node.IsDeclaration() || node.ContentCount() == 0) return;
+        Indent(frame.depth);
         out_ += "</";
-        out_ += node->name;
+        out_ += node.Name();
         out_ += '>';
         EndLine();
     }
 
     void Indent(int depth) {
-        if (formatted_) out_.append(static_cast<std::size_t>(depth), '\t');
+        if (formatted_) out_.append(static_cast<std::size_t>(std::min(depth, kMaxXmlIndent)), '\t');
     }
     void EndLine() {
         if (formatted_) out_ += '\n';
@@ -111,9 +119,9 @@ private:
 }  // namespace
 
 std::string CreateString(const XmlNode& node, bool formatted) {
-    const XmlNodeData* data = XmlNodeAccess::Data(node);
-    if (!data) return {};
-    return Writer(formatted).Write(data);
+    const XmlNodeRef ref = XmlNodeAccess::Ref(node);
+    if (!ref) return {};
+    return Writer(formatted).Write(ref);
 }
 
 }  // namespace dw

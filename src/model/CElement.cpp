@@ -3,6 +3,9 @@
 // in CElementDraw.cpp.
 #include "model/CElement.h"
 
+#include <algorithm>
+
+#include "files/GaugeLimits.h"
 #include "model/ElementHooks.h"
 #include "model/ElementOwner.h"
 
@@ -183,6 +186,7 @@ void CElement::MoveFromRunStart(int dx, int dy, int mode) {
 }
 
 void CElement::SetWidth(int w) {
+    w = std::clamp(w, 0, kMaxElementSide);
     if (w == width) return;
     Invalidate();
     rect.right = rect.left + w;
@@ -192,6 +196,7 @@ void CElement::SetWidth(int w) {
 }
 
 void CElement::SetHeight(int h) {
+    h = std::clamp(h, 0, kMaxElementSide);
     if (h == height) return;
     Invalidate();
     rect.bottom = rect.top + h;

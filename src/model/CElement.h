@@ -79,6 +79,9 @@ public:
     virtual void Rotate(double degrees, Colour fill);
     // Slot 8. Re-creates the surface at the rectangle's size; the base does nothing.
     virtual void Rebuild();
+    // Bytes of the surface budget the element's drawing surfaces hold now (the base: its
+    // cached transparent copy); kinds with surfaces add theirs.
+    virtual std::int64_t SurfaceBytes() const { return copier.ChargedBytes(); }
 
     // ---- Script operations (after the nine slots) ----------------------------------------
     // What the script statements ask of a kind beyond Rotate and Rebuild. The base does
@@ -157,7 +160,8 @@ public:
     void SaveRunStart();
     // mode 0: both axes; 1: horizontal (y stays); other: vertical (x stays).
     void MoveFromRunStart(int dx, int dy, int mode);
-    // When w (h) differs from width (height): resize, Rebuild, runRotation = 0.
+    // w (h) is first kept within 0 .. kMaxElementSide; when it then differs from width
+    // (height): resize, Rebuild, runRotation = 0.
     void SetWidth(int w);
     void SetHeight(int h);
 

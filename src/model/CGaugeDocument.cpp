@@ -3,6 +3,8 @@
 // clipboard and undo texts in CGaugeDocumentClipboard.cpp.
 #include "model/CGaugeDocument.h"
 
+#include <new>
+
 #include "files/AtomicFile.h"
 #include "files/GaugePaths.h"
 #include "files/GaugeSkeleton.h"
@@ -154,8 +156,13 @@ XmlNode CGaugeDocument::FileDocument() const {
 
 bool CGaugeDocument::WriteGauge() {
     SaveSettings();
-    const AtomicWriteResult written =
-        WriteFileAtomically(GaugeFileOnDisk(gaugePath), GaugeFileBytes(FileDocument()));
+    AtomicWriteResult written;
+    try {
+        written = WriteFileAtomically(GaugeFileOnDisk(gaugePath), GaugeFileBytes(FileDocument()));
+    } catch (const std::bad_alloc&) {
+        written.ok = false;
+        written.error = "There is not enough memory to write it.";
+    }
     if (!written.ok) {
         ui.ShowMessage({"Save Gauge",
                         "The gauge could not be saved to the file " + gaugePath + ".\r\n" +

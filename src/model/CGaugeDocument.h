@@ -11,6 +11,11 @@
 // Saving never damages the previous file: the gauge is written to a temporary file beside
 // it that then replaces it. When writing fails the user is told and the gauge stays
 // modified. Loading is all or nothing: a file that can't be read completely changes nothing.
+//
+// Memory. Elements too large for the surface budget are kept and drawn empty; after an open,
+// insert, paste or undo that leaves more elements drawn empty than before, the user is told
+// once. Running out of memory in a command is reported ("Not enough memory") and leaves the
+// gauge as it was; it never ends the program.
 #include <cstdint>
 #include <string>
 
@@ -110,9 +115,25 @@ public:
     // the list is kept when the snapshot can't be read.
     bool RestoreSnapshot(const std::string& text);
 
+    // Elements whose drawing surface the budget refused (they are kept and drawn empty).
+    static int SurfacesDrawnEmpty();
+    // Tells the user, in one message, when more elements draw empty than `before` (a count
+    // taken with SurfacesDrawnEmpty before a command); the editor calls it after commands
+    // that resize elements. True when it told.
+    bool ReportSurfacesDrawnEmpty(int before);
+
 private:
-    // The elements of a fragment or snapshot text, or nothing.
-    bool ReadFragment(const std::string& text, ElementsRead& read, int& elementCount);
+    bool LoadGaugeFile(bool insert);
+    bool InsertFragmentText(const std::string& text, bool restoringUndo);
+    bool RestoreSnapshotText(const std::string& text);
+    // Runs a command; an allocation failure is reported and gives false.
+    template <class Command>
+    bool Guarded(Command command);
+    void ReportOutOfMemory();
+    // The elements of a fragment or snapshot text, or nothing. With reuse, elements of that
+    // list that read back the same are moved over instead of built again.
+    bool ReadFragment(const std::string& text, ElementsRead& read, int& elementCount,
+                      ElementList* reuse = nullptr);
     void SaveSettings();
     void ReportUnreadable(const std::string& path, const ElementsRead& read);
 

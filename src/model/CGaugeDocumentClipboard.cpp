@@ -1,10 +1,12 @@
 // CGaugeDocument: Copy, Cut and Paste through the clipboard, fragments and undo snapshots.
+#include <new>
 #include <vector>
 
 #include "files/GaugeSkeleton.h"
 #include "files/GaugeVersion.h"
 #include "model/CGaugeDocument.h"
 #include "model/GaugeWriter.h"
+#include "model/SurfaceBudget.h"
 
 namespace dw {
 
@@ -16,7 +18,11 @@ constexpr int kPasteOffset = 25;
 }  // namespace
 
 void CGaugeDocument::CopySelection() {
-    clipboard.SetText(GaugeDocumentText(GaugeWriter::Fragment(gaugeName, elements)));
+    try {
+        clipboard.SetText(GaugeDocumentText(GaugeWriter::Fragment(gaugeName, elements)));
+    } catch (const std::bad_alloc&) {
+        ReportOutOfMemory();
+    }
     host.UpdateMenuStates();
     host.UpdateStatusLine();
 }
@@ -50,7 +56,8 @@ bool CGaugeDocument::PasteFragment() {
     return inserted;
 }
 
-bool CGaugeDocument::ReadFragment(const std::string& text, ElementsRead& read, int& elementCount) {
+bool CGaugeDocument::ReadFragment(const std::string& text, ElementsRead& read, int& elementCount,
+                                  ElementList* reuse) {
     XmlResults results;
     const XmlNode root = ParseString(text, kGaugeRootTag, &results);
     if (root.IsEmpty()) return false;
@@ -61,11 +68,12 @@ bool CGaugeDocument::ReadFragment(const std::string& text, ElementsRead& read, i
         return false;
     }
     elementCount = root.ChildCount(kElementNode);
-    read = reader.ReadElements(root, host.ElementOwner());
+    read = reuse ? reader.ReadElementsReusing(root, host.ElementOwner(), *reuse)
+                 : reader.ReadElements(root, host.ElementOwner());
     return read.Ok();
 }
 
-bool CGaugeDocument::InsertFragment(const std::string& text, bool restoringUndo) {
+bool CGaugeDocument::InsertFragmentText(const std::string& text, bool restoringUndo) {
     ElementsRead read;
     int count = 0;
     if (!ReadFragment(text, read, count)) return false;
@@ -91,13 +99,19 @@ bool CGaugeDocument::InsertFragment(const std::string& text, bool restoringUndo)
 }
 
 std::string CGaugeDocument::SnapshotText() const {
-    return GaugeDocumentText(GaugeWriter::Snapshot(elements));
+    // A snapshot that can't be made is empty: restoring it changes nothing.
+    try {
+        return GaugeDocumentText(GaugeWriter::Snapshot(elements));
+    } catch (const std::bad_alloc&) {
+        return std::string();
+    }
 }
 
-bool CGaugeDocument::RestoreSnapshot(const std::string& text) {
+bool CGaugeDocument::RestoreSnapshotText(const std::string& text) {
     ElementsRead read;
     int count = 0;
-    if (!ReadFragment(text, read, count)) return false;
+    // The elements the snapshot holds unchanged are kept rather than built and drawn again.
+    if (!ReadFragment(text, read, count, &elements)) return false;
     if (count > 1) ++groupCounter;
     elements = std::move(read.elements);
     modified = true;

@@ -1,10 +1,13 @@
 // CGaugeDocument: reading a gauge file, to open it or to insert it into the gauge.
+#include <optional>
+
 #include "files/GaugePaths.h"
 #include "files/GaugeProperties.h"
 #include "files/GaugeSkeleton.h"
 #include "files/GaugeVersion.h"
 #include "files/Paths.h"
 #include "model/CGaugeDocument.h"
+#include "model/SurfaceBudget.h"
 #include "model/WorkingFolderChange.h"
 
 namespace dw {
@@ -23,7 +26,7 @@ void CGaugeDocument::ReportUnreadable(const std::string& path, const ElementsRea
                     Buttons::Ok, Icon::Error, false});
 }
 
-bool CGaugeDocument::LoadGauge(bool insert) {
+bool CGaugeDocument::LoadGaugeFile(bool insert) {
     const XmlNode root = OpenFileHelper(GaugeFileOnDisk(gaugePath), kGaugeRootTag, ui);
     if (root.IsEmpty()) return false;
 
@@ -37,7 +40,17 @@ bool CGaugeDocument::LoadGauge(bool insert) {
                         Buttons::Ok, Icon::Error, false});
         return false;
     }
-    ElementsRead read = reader.ReadElements(root, host.ElementOwner());
+    ElementsRead read;
+    {
+        // Opening replaces the elements: theirs is the memory the new ones will have.
+        std::optional<SurfaceBudget::ReplacementScope> replacing;
+        if (!insert) {
+            std::int64_t outgoing = 0;
+            for (const CElement& element : elements) outgoing += element.SurfaceBytes();
+            replacing.emplace(outgoing);
+        }
+        read = reader.ReadElements(root, host.ElementOwner());
+    }
     if (!read.Ok()) {
         ReportUnreadable(gaugePath, read);
         return false;

@@ -51,6 +51,14 @@ std::unique_ptr<CElement> ElementFactory::Create(const std::string& typeWord, IE
     return entry->createNew(owner, rect);
 }
 
+void ElementFactory::SetBatchOpener(BatchOpener opener) {
+    batchOpener = std::move(opener);
+}
+
+std::shared_ptr<void> ElementFactory::BeginBatch() const {
+    return batchOpener ? batchOpener() : nullptr;
+}
+
 ElementFactory::LoadResult ElementFactory::Load(const XmlNode& node, IElementOwner* owner) const {
     LoadResult result;
     const Entry* entry = Find(node.Attribute("type"));

@@ -51,6 +51,13 @@ public:
     std::unique_ptr<CElement> Create(const std::string& typeWord, IElementOwner* owner,
                                      const Rect& rect) const;
 
+    // Work that the kinds share while one document's elements are read: the kinds set a
+    // function that opens such a batch and returns what keeps it open; GaugeReader holds
+    // one while it reads. Null when no kind set one.
+    using BatchOpener = std::function<std::shared_ptr<void>()>;
+    void SetBatchOpener(BatchOpener opener);
+    std::shared_ptr<void> BeginBatch() const;
+
     // Reads one "element" node: the kind comes from its "type" attribute (compared
     // exactly). A loaded element gets linkedServer 0 and linkedOffset 0 and then its primary
     // link through the parseLink hook (ElementHooks.h). An element whose constructor left
@@ -66,6 +73,7 @@ private:
     const Entry* Find(const std::string& typeWord) const;
 
     std::vector<Entry> entries;
+    BatchOpener batchOpener;
 };
 
 }  // namespace dw

@@ -36,8 +36,7 @@ void AddColourAttribute(XmlNode& node, const char* name, Colour colour) {
 }
 
 bool ReadPlacement(const XmlNode& node, CElement& element, const GaugeLimits& limits) {
-    const ElementGeometry g = ReadElementGeometry(node);
-    if (!IsLoadableGeometry(g, limits)) return false;
+    const ElementGeometry g = ClampGeometry(ReadElementGeometry(node), limits);
     element.rect = {g.left, g.top, g.left + g.width, g.top + g.height};
     element.width = g.width;
     element.height = g.height;

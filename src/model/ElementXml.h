@@ -23,8 +23,8 @@ void AddTransparencyAttributes(XmlNode& node, const CElement& element);
 void AddBorderAttributes(XmlNode& node, const CElement& element);
 void AddColourAttribute(XmlNode& node, const char* name, Colour colour);
 
-// Reads "left", "top", "width" and "height" into rect, width and height. False (and the
-// element untouched) when the geometry is beyond the limits: the element can't be built.
+// Reads "left", "top", "width" and "height" into rect, width and height, clamped to the
+// limits (ClampGeometry). Always true: any geometry gives a buildable element.
 bool ReadPlacement(const XmlNode& node, CElement& element, const GaugeLimits& limits = {});
 // "rot" (its integer part), "btr" and "ntr".
 void ReadRotationAndTransparency(const XmlNode& node, CElement& element);

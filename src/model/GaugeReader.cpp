@@ -1,6 +1,5 @@
 #include "model/GaugeReader.h"
 
-#include "files/GaugeElementXml.h"
 #include "files/GaugeSkeleton.h"
 
 namespace dw {
@@ -13,12 +12,8 @@ std::string ElementsRead::Reason() const {
             return std::string();
         case Status::ElementFailed:
             return which + " could not be read";
-        case Status::ElementTooLarge:
-            return which + " lies beyond the allowed size or position";
         case Status::TooMany:
             return "it holds more elements than a gauge may have";
-        case Status::TooMuchSurface:
-            return "its elements together are too large to draw";
     }
     return std::string();
 }
@@ -39,7 +34,9 @@ ElementsRead GaugeReader::ReadElements(const XmlNode& root, IElementOwner* owner
         read.elements.Clear();
     };
 
-    std::int64_t pixels = 0;
+    // Kinds share work between the elements of one document (an image file shown by many
+    // elements is decoded once).
+    const std::shared_ptr<void> batch = factory.BeginBatch();
     int index = 0;
     for (int position = 1;; ++position) {
         const XmlNode node = root.GetChildNode(kElementNode, &index);
@@ -48,16 +45,6 @@ ElementsRead GaugeReader::ReadElements(const XmlNode& root, IElementOwner* owner
         if (!factory.IsRegistered(type)) {
             ++read.skipped;
             continue;
-        }
-        const ElementGeometry geometry = ReadElementGeometry(node);
-        if (!IsLoadableGeometry(geometry, limits)) {
-            fail(ElementsRead::Status::ElementTooLarge, position, std::move(type));
-            return read;
-        }
-        pixels += geometry.Pixels();
-        if (pixels > limits.maxTotalPixels) {
-            fail(ElementsRead::Status::TooMuchSurface, position, std::move(type));
-            return read;
         }
         ElementFactory::LoadResult loaded = factory.Load(node, owner);
         switch (loaded.status) {

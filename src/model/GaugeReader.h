@@ -1,9 +1,10 @@
 #pragma once
 // GaugeReader: builds the elements of a gauge file, clipboard fragment or undo snapshot
 // from the "element" children of its root, in file order, through the element factory.
-// Elements of an unknown type are skipped. Reading is all or nothing: when an element
-// can't be built (its loading constructor fails, or the document asks for more elements or
-// larger surfaces than the limits allow), no element is kept.
+// Elements of an unknown type are skipped; sizes and positions beyond the limits are clamped
+// (an element too large for the surface budget is kept and draws empty). Reading is all or
+// nothing: when an element can't be built (its loading constructor fails) or the document
+// holds more elements than the limits allow, no element is kept.
 #include <cstdint>
 #include <string>
 
@@ -19,10 +20,8 @@ class IElementOwner;
 struct ElementsRead {
     enum class Status {
         Ok,
-        ElementFailed,    // a loading constructor reported failure
-        ElementTooLarge,  // an element's rectangle is beyond the limits
-        TooMany,          // more "element" children than the limits allow
-        TooMuchSurface,   // the elements together need more pixels than the limits allow
+        ElementFailed,  // a loading constructor reported failure
+        TooMany,        // more "element" children than the limits allow
     };
     Status status = Status::Ok;
     ElementList elements;    // empty unless status is Ok
@@ -42,6 +41,14 @@ public:
 
     // The elements of root's "element" children; new elements get owner as their window.
     ElementsRead ReadElements(const XmlNode& root, IElementOwner* owner) const;
+
+    // The same, for restoring an undo snapshot over the elements it was taken from: an
+    // element of `current` that reads back exactly as one of root's "element" nodes (and
+    // shows what a freshly read one would: no run-time turn, same owner) is moved over, out
+    // of selection and group, instead of being built and drawn again. `current` keeps the
+    // elements not moved; nothing is moved when reading fails.
+    ElementsRead ReadElementsReusing(const XmlNode& root, IElementOwner* owner,
+                                     ElementList& current) const;
 
     const GaugeLimits& Limits() const { return limits; }
     const ElementFactory& Factory() const { return factory; }

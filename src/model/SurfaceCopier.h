@@ -2,11 +2,14 @@
 // Copies an element's off-screen surface to a target painter, either opaquely or leaving
 // out every pixel of exactly one colour. For the transparent copy it keeps a masked ARGB
 // copy of the surface, rebuilt only when the surface (QImage::cacheKey) or the colour
-// changes, so that each copy is a single image draw.
+// changes, so that each copy is a single image draw. The masked copy's memory comes from the
+// surface budget; when the budget can't give it, each transparent copy is made in strips
+// of a few rows instead, with no copy of the whole surface kept.
 #include <QImage>
 #include <QPainter>
 #include <QRect>
 
+#include "model/SurfaceBudget.h"
 #include "platform/Interaction.h"
 
 namespace dw {
@@ -24,15 +27,22 @@ public:
 
     // Drops the cached copy (it is rebuilt on the next copy that needs it).
     void Reset();
+    // Surface budget held by the cached copy.
+    std::int64_t ChargedBytes() const { return cacheCharge.Bytes(); }
 
 private:
     enum class CacheKind { None, Opaque, Masked };
+    // The surface ready to draw, or a null image when the budget refused the copy.
     const QImage& Prepare(const QImage& surface, CacheKind kind, Colour key);
+    // The transparent copy without a kept masked copy.
+    static void CopyTransparentInStrips(QPainter& painter, const QImage& surface,
+                                        const QRect& source, const QPoint& to, Colour key);
 
     QImage cache;
     CacheKind cacheKind = CacheKind::None;
     qint64 cacheSource = 0;
     Colour cacheKey = 0;
+    SurfaceCharge cacheCharge;
 };
 
 }  // namespace dw

@@ -28,6 +28,9 @@ public:
     void Draw(QPainter& painter) override;
     void Rotate(double degrees, Colour fill) override;
     void Rebuild() override;
+    std::int64_t SurfaceBytes() const override {
+        return CElement::SurfaceBytes() + surface.ChargedBytes();
+    }
 
     // Drawing state
     // Checks the extension, loads the picture and shows it at the designed rotation. A
@@ -44,6 +47,8 @@ public:
     ElementSurface surface;
 
 private:
+    // runRotation 0 and the surface shown at the designed rotation, corners black.
+    void ShowAtDesignedRotation();
     // The drawing state of a new element (the constructor's last step).
     void CreateSurface();
 };

@@ -24,6 +24,14 @@ void CGraph::Rotate(double degrees, Colour fill) {
     Invalidate();
 }
 
+// What Rotate(1.0, 0) and Rotate(0.0, 0) give together (the first call only makes sure that
+// the second renders), without turning the whole bitmap once for nothing.
+void CGraph::ShowAtDesignedRotation() {
+    runRotation = 0.0;
+    surface.ShowRotated(rotation, 0);
+    Invalidate();
+}
+
 void CGraph::Rebuild() {
     surface.Reset(width, height);
     SetImageFile(file);
@@ -37,9 +45,7 @@ void CGraph::SetImageFile(const std::string& path) {
         return;
     }
     LoadImageFile(path);
-    // The first call only makes sure that the second one renders.
-    Rotate(-999.0, 0);
-    Rotate(0.0, 0);
+    ShowAtDesignedRotation();
 }
 
 bool CGraph::LoadImageFile(const std::string& path) {
@@ -49,21 +55,25 @@ bool CGraph::LoadImageFile(const std::string& path) {
     if (!outcome.loaded) return false;
     const QImage& picture = outcome.picture;
     if (rect.right == rect.left && rect.bottom == rect.top) {
-        rect.right = rect.left + picture.width();
-        rect.bottom = rect.top + picture.height();
-        width = picture.width();
-        height = picture.height();
-        surface.Reset(width, height);
+        // The element takes the picture's size, within the bound of every element side.
+        width = ElementSurface::ClampSide(picture.width());
+        height = ElementSurface::ClampSide(picture.height());
+        rect.right = rect.left + width;
+        rect.bottom = rect.top + height;
     }
-    // Stretched over the element's whole size, pixel by pixel (no smoothing, no blending).
-    QImage stretched = surface.Source();
-    if (!stretched.isNull()) {
+    if (picture.width() == width && picture.height() == height) {
+        // Nothing to stretch: the surface shares the decoded pixels.
+        surface.SetSource(picture);
+    } else if (QImage stretched = surface.TakeSource(); !stretched.isNull()) {
+        // Stretched over the element's whole size, pixel by pixel (no smoothing, no
+        // blending), into the surface's own bitmap.
         QPainter painter(&stretched);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.drawImage(QRect(0, 0, width, height), picture);
+        painter.end();
+        surface.SetSource(std::move(stretched));
     }
-    surface.SetSource(std::move(stretched));
     if (changeColour) surface.ReplaceColourOfCurrent(col1, col2);
     if (outcome.userPicked) OfferSearchPath(file, RenderInteraction(), RenderSettings());
     return true;

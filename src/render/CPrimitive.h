@@ -33,6 +33,9 @@ public:
     void Draw(QPainter& painter) override;
     void Rotate(double degrees, Colour fill) override;
     void Rebuild() override;
+    std::int64_t SurfaceBytes() const override {
+        return CElement::SurfaceBytes() + surface.ChargedBytes();
+    }
 
     // Sets subtype and borderColorOnly (true for the shapes drawn with lines only).
     void SetSubtype(const std::string& shape);
@@ -56,6 +59,8 @@ public:
     ElementSurface surface;
 
 private:
+    // runRotation 0 and the surface shown at the designed rotation, corners black.
+    void ShowAtDesignedRotation();
     void CreateSurface();
 };
 

@@ -7,8 +7,7 @@ namespace dw {
 void CPrimitive::CreateSurface() {
     MakePenAndBrush();
     surface.Reset(width, height);
-    Rotate(1.0, 0);
-    Rotate(0.0, 0);
+    ShowAtDesignedRotation();
 }
 
 void CPrimitive::MakePenAndBrush() {
@@ -28,12 +27,19 @@ void CPrimitive::Rotate(double degrees, Colour fill) {
     Invalidate();
 }
 
+// What Rotate(1.0, 0) and Rotate(0.0, 0) give together (the first call only makes sure that
+// the second renders), without turning the whole bitmap once for nothing.
+void CPrimitive::ShowAtDesignedRotation() {
+    runRotation = 0.0;
+    surface.ShowRotated(rotation, 0);
+    Invalidate();
+}
+
 void CPrimitive::Rebuild() {
     if (!borderPen || !fillBrush) MakePenAndBrush();
     surface.Reset(width, height);
     RenderShape();
-    Rotate(1.0, 0);
-    Rotate(0.0, 0);
+    ShowAtDesignedRotation();
 }
 
 void CPrimitive::RenderShape() {

@@ -36,6 +36,9 @@ public:
     void Draw(QPainter& painter) override;
     void Rotate(double degrees, Colour fill) override;
     void Rebuild() override;
+    std::int64_t SurfaceBytes() const override {
+        return CElement::SurfaceBytes() + surface.ChargedBytes();
+    }
 
     // Font description (the "fontdesc" child).
     std::string face = "DW_LCD";
@@ -66,6 +69,8 @@ public:
     bool fontMade = false;
 
 private:
+    // runRotation 0 and the surface shown at the designed rotation, corners black.
+    void ShowAtDesignedRotation();
     void CreateSurface();
 };
 

@@ -21,8 +21,7 @@ void CText::CreateSurface() {
     SetFont(Description(), color, colorF);
     surface.Reset(width, height);
     RenderText(text);
-    Rotate(1.0, 0);
-    Rotate(0.0, 0);
+    ShowAtDesignedRotation();
 }
 
 FontDescription CText::Description() const {
@@ -55,11 +54,18 @@ void CText::Rotate(double degrees, Colour fill) {
     Invalidate();
 }
 
+// What Rotate(1.0, 0) and Rotate(0.0, 0) give together (the first call only makes sure that
+// the second renders), without turning the whole bitmap once for nothing.
+void CText::ShowAtDesignedRotation() {
+    runRotation = 0.0;
+    surface.ShowRotated(rotation, 0);
+    Invalidate();
+}
+
 void CText::Rebuild() {
     surface.Reset(width, height);
     RenderText(text);
-    Rotate(1.0, 0);
-    Rotate(0.0, 0);
+    ShowAtDesignedRotation();
 }
 
 void CText::RenderText(const std::string& s) {

@@ -1,6 +1,5 @@
 #include "render/ElementSurface.h"
 
-#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -9,30 +8,53 @@
 
 namespace dw {
 
+namespace {
+
+// The source and the bitmap shown.
+constexpr int kBitmaps = 2;
+
+}  // namespace
+
 int ElementSurface::ClampSide(int side) {
-    return std::clamp(side, 0, kMaxSurfaceSide);
+    return SurfaceBudget::ClampSide(side);
 }
 
 void ElementSurface::Reset(int w, int h) {
-    const int cw = ClampSide(w);
-    const int ch = ClampSide(h);
-    source = cw > 0 && ch > 0 ? QImage(cw, ch, QImage::Format_RGB32) : QImage();
-    if (!source.isNull()) source.fill(Qt::black);
+    // The old bitmaps go first, so that their memory counts for the new ones.
+    source = QImage();
     display = QImage();
     showingSource = true;
+    source = AllocateSurface(w, h, kBitmaps, charge);
 }
 
 void ElementSurface::SetSource(QImage image) {
-    if (!image.isNull() && image.format() != QImage::Format_RGB32)
-        image.convertTo(QImage::Format_RGB32);
-    source = std::move(image);
     display = QImage();
     showingSource = true;
+    source = QImage();
+    if (image.isNull()) {
+        charge.Release();
+        return;
+    }
+    const std::int64_t bytes =
+        SurfaceBudget::SurfaceBytes(image.width(), image.height()) * kBitmaps;
+    if (image.width() > kMaxSurfaceSide || image.height() > kMaxSurfaceSide ||
+        (charge.Bytes() != bytes && !charge.Take(bytes))) {
+        charge.MarkRefused();
+        return;
+    }
+    if (image.format() != QImage::Format_RGB32) image.convertTo(QImage::Format_RGB32);
+    source = std::move(image);
+}
+
+QImage ElementSurface::TakeSource() {
+    display = QImage();
+    showingSource = true;
+    return std::exchange(source, QImage());
 }
 
 void ElementSurface::ShowRotated(double angleDegrees, Colour fill) {
     // Whole turns leave every pixel in place: share the source (copied only when drawn on).
-    if (std::isfinite(angleDegrees) && std::fmod(angleDegrees, 360.0) == 0.0)
+    if (source.isNull() || (std::isfinite(angleDegrees) && std::fmod(angleDegrees, 360.0) == 0.0))
         display = source;
     else
         display = RotateImage(source, angleDegrees, fill);

@@ -6,15 +6,19 @@
 // element's drawing surface does: right after Reset or SetSource that is the source, after
 // a rotation it is the rotated copy. Rotations always start again from the source, so
 // repeated rotations do not pile up resampling loss.
+//
+// The memory comes from the surface budget (model/SurfaceBudget.h), charged for two
+// bitmaps of the surface's size (the source and the one shown). A surface the budget
+// refuses has no bitmap: the element draws empty, and Refused() tells so.
 #include <QImage>
 
+#include "model/SurfaceBudget.h"
 #include "platform/Interaction.h"
 
 namespace dw {
 
-// Largest width or height of an element bitmap; larger elements draw their first
-// kMaxSurfaceSide pixels in each direction.
-inline constexpr int kMaxSurfaceSide = 4096;
+// Largest width or height of an element bitmap: the one bound of element sides.
+inline constexpr int kMaxSurfaceSide = kMaxElementSide;
 
 class ElementSurface {
 public:
@@ -23,8 +27,13 @@ public:
 
     // A fresh black source of w x h pixels (clamped), shown at once.
     void Reset(int w, int h);
-    // Makes image (converted to Format_RGB32) the source, shown at once.
+    // Makes image (converted to Format_RGB32) the source, shown at once; the pixels are
+    // shared with image until either is drawn on. A null image, or one the budget refuses,
+    // leaves the surface without a bitmap.
     void SetSource(QImage image);
+    // Hands the source over (for drawing into it without a copy) and leaves the surface
+    // without a bitmap; the budget charge stays for SetSource to take it back.
+    QImage TakeSource();
 
     const QImage& Source() const { return source; }
     // The bitmap that Draw copies.
@@ -32,6 +41,10 @@ public:
     // The same, for drawing on it.
     QImage& Current() { return showingSource ? source : display; }
     bool ShowingSource() const { return showingSource; }
+    // The budget refused the last size asked for: the surface has no bitmap.
+    bool Refused() const { return charge.Refused(); }
+    // Bytes of the surface budget held.
+    std::int64_t ChargedBytes() const { return charge.Bytes(); }
 
     // Shows the source turned by angleDegrees with the uncovered corners in fill.
     void ShowRotated(double angleDegrees, Colour fill);
@@ -44,6 +57,7 @@ private:
     QImage source;
     QImage display;
     bool showingSource = true;
+    SurfaceCharge charge;  // source and shown bitmap of source's size
 };
 
 }  // namespace dw

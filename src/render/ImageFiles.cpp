@@ -3,7 +3,9 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <cstdint>
 
+#include "files/GaugeLimits.h"
 #include "files/Paths.h"
 
 namespace dw {
@@ -48,9 +50,20 @@ QImage DecodeImageFile(const std::string& realPath) {
     if (realPath.empty()) return QImage();
     const QString name = QFile::decodeName(QByteArray::fromStdString(realPath));
     const std::string lower = LowerLatin1(realPath);
+    // A picture of the largest element size must decode: the reader's own bound (in MB) is
+    // raised to that, and larger pictures are read scaled down to fit it.
+    static const bool limitSet = [] {
+        QImageReader::setAllocationLimit(
+            static_cast<int>(std::int64_t{kMaxElementSide} * kMaxElementSide * 4 / (1024 * 1024)));
+        return true;
+    }();
+    (void)limitSet;
     QImageReader reader(name);
     if (lower.ends_with(".dib")) reader.setFormat("bmp");
     reader.setAutoTransform(false);
+    const QSize size = reader.size();
+    if (size.width() > kMaxElementSide || size.height() > kMaxElementSide)
+        reader.setScaledSize(size.scaled(kMaxElementSide, kMaxElementSide, Qt::KeepAspectRatio));
     QImage picture = reader.read();
     if (picture.isNull() && lower.ends_with(".tga")) picture = ReadTargaWithoutFooter(name);
     if (picture.isNull()) return picture;

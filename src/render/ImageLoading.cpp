@@ -4,6 +4,7 @@
 
 #include "files/Paths.h"
 #include "platform/SettingsKeys.h"
+#include "render/ImageDecodeBatch.h"
 #include "render/ImageFiles.h"
 
 namespace dw {
@@ -37,7 +38,7 @@ std::string Format(const std::string& pattern, std::initializer_list<std::string
 }
 
 bool Decode(QImage& picture, const std::string& path) {
-    QImage decoded = DecodeImageFile(ResolveStoredPath(path));
+    QImage decoded = DecodeImageFileInBatch(ResolveStoredPath(path));
     if (decoded.isNull()) return false;
     picture = std::move(decoded);
     return true;

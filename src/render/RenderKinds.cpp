@@ -6,6 +6,7 @@
 #include "render/CGraph.h"
 #include "render/CPrimitive.h"
 #include "render/CText.h"
+#include "render/ImageDecodeBatch.h"
 
 namespace dw {
 
@@ -29,6 +30,7 @@ void RegisterRenderKinds(ElementFactory& factory) {
     RegisterKind<CGraph>(factory, ElementKind::Image);
     RegisterKind<CText>(factory, ElementKind::Text);
     RegisterKind<CPrimitive>(factory, ElementKind::Primitive);
+    factory.SetBatchOpener(&ImageDecodeBatch::Open);
 }
 
 }  // namespace dw

@@ -26,6 +26,34 @@ bool ShortDigitRun(std::string_view text, std::size_t& i) {
     return true;
 }
 
+// One conversion after its '%': an optional "1$" (the first argument, named), flags, a
+// width, a precision, an optional 'l' (no effect on a floating conversion) and a floating
+// conversion letter. False for anything that would read another argument or another type.
+bool ReadConversion(std::string_view format, std::size_t& i, bool& positional) {
+    positional = false;
+    std::size_t at = i;
+    while (at < format.size() && IsDigit(format[at])) ++at;
+    if (at < format.size() && format[at] == '$') {
+        if (format.substr(i, at - i) != "1") return false;
+        positional = true;
+        i = at + 1;
+    }
+    while (i < format.size() &&
+           std::string_view("-+ #0'").find(format[i]) != std::string_view::npos)
+        ++i;
+    if (!ShortDigitRun(format, i)) return false;
+    if (i < format.size() && format[i] == '.') {
+        ++i;
+        if (!ShortDigitRun(format, i)) return false;
+    }
+    if (i < format.size() && format[i] == 'l') ++i;
+    if (i >= format.size() ||
+        std::string_view("fFeEgGaA").find(format[i]) == std::string_view::npos)
+        return false;
+    ++i;
+    return true;
+}
+
 // The C formatting functions follow the process locale, which a Qt application sets from the
 // environment; numbers are always shown with a '.' decimal point, so formatting switches this
 // thread to the "C" locale for the call.
@@ -54,7 +82,8 @@ std::string Hex(std::int32_t number) {
 }  // namespace
 
 std::optional<PrintFormat> PrintFormat::Parse(std::string_view format) {
-    int conversions = 0;
+    int plain = 0;  // conversions that take the next argument
+    int named = 0;  // conversions that name the first argument ("%1$f")
     std::size_t i = 0;
     while (i < format.size()) {
         const char c = format[i++];
@@ -64,25 +93,19 @@ std::optional<PrintFormat> PrintFormat::Parse(std::string_view format) {
             ++i;
             continue;
         }
-        while (i < format.size() && std::strchr("-+ #0", format[i]) != nullptr && format[i] != '\0')
-            ++i;
-        if (!ShortDigitRun(format, i)) return std::nullopt;
-        if (i < format.size() && format[i] == '.') {
-            ++i;
-            if (!ShortDigitRun(format, i)) return std::nullopt;
-        }
-        if (i >= format.size() || format[i] == '\0' ||
-            std::strchr("fFeEgGaA", format[i]) == nullptr)
-            return std::nullopt;
-        ++i;
-        if (++conversions > 1) return std::nullopt;
+        bool positional = false;
+        if (!ReadConversion(format, i, positional)) return std::nullopt;
+        ++(positional ? named : plain);
     }
-    if (conversions != 1) return std::nullopt;
+    // Either one conversion reads the number, or every conversion names it; mixing the two
+    // forms is not allowed by printf.
+    if (plain > 1 || (plain > 0 && named > 0)) return std::nullopt;
     return PrintFormat(std::string(format));
 }
 
 std::string PrintFormat::Apply(double number) const {
-    // The format holds exactly one floating conversion (checked by Parse).
+    // The format reads at most the one double (checked by Parse); without a conversion it
+    // is printed as it is, with "%%" as '%'.
     const ClassicNumbers classic;
     char small[128];
     const int length = std::snprintf(small, sizeof small, format_.c_str(), number);

@@ -7,10 +7,12 @@
 
 namespace dw {
 
-// A validated "print" format: literal text with exactly one floating conversion
-// ('%', flags from "-+ #0", up to three width digits, optionally '.' and up to three precision
-// digits, then one of f F e E g G a A) and any number of "%%". Nothing else is accepted, so
-// the text is safe to hand to the C formatting functions.
+// A validated "print" format: literal text, any number of "%%", and either at most one
+// floating conversion ('%', flags from "-+ #0'", up to three width digits, optionally '.' and
+// up to three precision digits, optionally 'l', then one of f F e E g G a A) or any number
+// of such conversions that all name the first argument ("%1$.1f"). A format without a
+// conversion prints its literal text. Nothing else is accepted, so the text is safe to hand
+// to the C formatting functions with one double.
 class PrintFormat {
 public:
     static std::optional<PrintFormat> Parse(std::string_view format);

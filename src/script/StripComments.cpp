@@ -4,32 +4,49 @@ namespace dw {
 
 namespace {
 
-// Every "/*" that has a "*/" at or after its own position is cut out together with it,
-// searching again from the start after each cut. Nothing before the cut can form a new
-// opening, except the character just in front of it, so the search resumes there.
+// Cuts out every "/*" that has a "*/" at or after its own position, as if searching again
+// from the start after each cut, in one pass: the kept text is built in out, which never
+// holds a "/*". After a cut only a '/' at the end of out followed by a '*' of the rest can
+// form a new opening, and it is the first one; its "*/" may begin at that '*' ("/*/").
 void RemoveBlockComments(std::string& text) {
-    std::size_t from = 0;
+    std::string out;
+    std::size_t i = 0;
     for (;;) {
-        const std::size_t open = text.find("/*", from);
-        if (open == std::string::npos) return;
+        if (!out.empty() && out.back() == '/' && i < text.size() && text[i] == '*') {
+            const std::size_t close = text.find("*/", i);
+            if (close == std::string::npos) break;
+            out.pop_back();
+            i = close + 2;
+            continue;
+        }
+        const std::size_t open = text.find("/*", i);
+        if (open == std::string::npos) break;
         const std::size_t close = text.find("*/", open);
-        if (close == std::string::npos) return;
-        text.erase(open, close + 2 - open);
-        from = open > 0 ? open - 1 : 0;
+        if (close == std::string::npos) break;
+        out.append(text, i, open - i);
+        i = close + 2;
     }
+    if (i == 0) return;  // nothing was cut
+    out.append(text, i, std::string::npos);
+    text.swap(out);
 }
 
-// Every "//" followed somewhere by a CR LF loses the text up to that line end.
+// Every "//" followed somewhere by a CR LF loses the text up to that line end. What follows
+// a cut starts with the CR, so a cut never joins a new "//": the search simply goes on.
 void RemoveLineComments(std::string& text) {
-    std::size_t from = 0;
+    std::string out;
+    std::size_t i = 0;
     for (;;) {
-        const std::size_t open = text.find("//", from);
-        if (open == std::string::npos) return;
+        const std::size_t open = text.find("//", i);
+        if (open == std::string::npos) break;
         const std::size_t end = text.find("\r\n", open);
-        if (end == std::string::npos) return;
-        text.erase(open, end - open);
-        from = open > 0 ? open - 1 : 0;
+        if (end == std::string::npos) break;
+        out.append(text, i, open - i);
+        i = end;
     }
+    if (i == 0) return;
+    out.append(text, i, std::string::npos);
+    text.swap(out);
 }
 
 // Replacing "\r\n\r\n" by "\r\n" until none is left leaves one line end of every run.

@@ -72,6 +72,18 @@ TEST_F(DwtoolXml, ParseErrorGoesToStderrWithExitCode1) {
                            "'.\nWarning: Unmatched end tag\nAt line 2, column 12.\n");
 }
 
+TEST_F(DwtoolXml, AMillionLevelsAreRefusedWithTheirError) {
+    std::string deep;
+    for (int i = 0; i < 1000000; ++i) deep += "<a>";
+    const std::string path = dir.Write("deep.xml", deep);
+    const ToolRun run = Dwtool("xml " + Quoted(path));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("Error: Elements nested too deeply\nAt line 1, column 769.\n"),
+              std::string::npos)
+        << run.err;
+}
+
 TEST_F(DwtoolXml, WrongRootMissingFileAndBadArguments) {
     const ToolRun run =
         Dwtool("xml " + Quoted(dir.Write("other.xml", "<panel/>\n")) + " --root gauge");

@@ -120,6 +120,39 @@ TEST(XmlNodeTree, CloneIsDeepAndIndependent) {
     EXPECT_EQ(copied.GetChildNode("program").TextCount(), 0);
 }
 
+TEST(XmlNodeTree, ParsedNodesKeepTheirOrderAndCanBeChangedAfterwards) {
+    XmlNode top = dw::ParseString("<p a='1'>one<![CDATA[x]]><c/>two<d/></p>", nullptr, nullptr);
+    using K = XmlContent::Kind;
+    std::vector<K> kinds;
+    for (int i = 0; i < top.ContentCount(); ++i) kinds.push_back(top.ContentAt(i).kind);
+    EXPECT_EQ(kinds, (std::vector{K::Text, K::Clear, K::Element, K::Text, K::Element}));
+    EXPECT_EQ(top.ChildAt(1).Name() + top.GetText(1) + top.GetClear(0).value, "dtwox");
+    top.AddAttribute("b", "2");
+    top.AddText("three");
+    top.ChildAt(0).AddChild("e");
+    EXPECT_EQ(dw::CreateString(top, false),
+              "<p a=\"1\" b=\"2\">one<![CDATA[x]]><c><e/></c>two<d/>three</p>");
+    // A child's handle keeps it alive after the document's handle is gone.
+    XmlNode child = top.ChildAt(1);
+    top = XmlNode();
+    EXPECT_EQ(child.Name(), "d");
+}
+
+TEST(XmlNodeTree, DocumentsNeverKeepEachOtherAlive) {
+    // Each document shares a node of the other: the second sharing is made a copy, so both
+    // documents are freed with their handles (the leak checker would tell otherwise).
+    XmlNode a = CreateTopNode("a", false);
+    XmlNode b = CreateTopNode("b", false);
+    XmlNode a1 = a.AddChild("a1");
+    XmlNode b1 = b.AddChild("b1");
+    b.AppendChild(a1);
+    a.AppendChild(b1);
+    EXPECT_TRUE(b.GetChildNode("a1").SameNode(a1));   // shared
+    EXPECT_FALSE(a.GetChildNode("b1").SameNode(b1));  // copied
+    EXPECT_EQ(dw::CreateString(a, false) + dw::CreateString(b, false),
+              "<a><a1/><b1/></a><b><b1/><a1/></b>");
+}
+
 // A chain far deeper than the call stack could follow recursively: building, copying,
 // writing and freeing it must all work without recursion.
 TEST(XmlNodeTree, VeryDeepTreeIsCopiedWrittenAndFreed) {

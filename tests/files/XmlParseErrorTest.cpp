@@ -94,6 +94,49 @@ const ErrorCase kErrorCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Codes, XmlParseError, testing::ValuesIn(kErrorCases));
 
+std::string Nested(int depth, const std::string& inner = "") {
+    std::string text;
+    for (int i = 0; i < depth; ++i) text += "<a>";
+    text += inner;
+    for (int i = 0; i < depth; ++i) text += "</a>";
+    return text;
+}
+
+TEST(XmlDepth, NestingBeyondTheBoundIsRefusedWhereItStarts) {
+    const int bound = dw::kMaxXmlDepth;
+    dw::XmlResults results;
+    EXPECT_FALSE(dw::ParseString(Nested(bound), nullptr, &results).IsEmpty());
+    EXPECT_FALSE(dw::ParseString(Nested(bound - 1, "<b/>"), nullptr, &results).IsEmpty());
+    // One level more, open or empty, and a million levels: refused at the first tag past
+    // the bound, without building the rest.
+    for (const std::string& text :
+         {Nested(bound + 1), Nested(bound, "<b/>"), std::string(1000000 * 3, '<')}) {
+        EXPECT_TRUE(dw::ParseString(text, nullptr, &results).IsEmpty());
+        if (text[1] == '<') continue;  // the run of '<' fails earlier, on a missing name
+        EXPECT_EQ(std::make_tuple(results.error, results.line, results.column),
+                  std::make_tuple(22, 1, 3 * bound + 1));
+    }
+    std::string deep;
+    for (int i = 0; i < 1000000; ++i) deep += "<a>";
+    EXPECT_TRUE(dw::ParseString(deep, nullptr, &results).IsEmpty());
+    EXPECT_EQ(results.error, 22);
+}
+
+TEST(XmlDepth, FormattedOutputGrowsWithTheSizeNotTheSquareOfTheDepth) {
+    // A tree built in code may be deeper than the parser accepts: lines past kMaxXmlIndent
+    // keep that indent, so each line is bounded.
+    dw::XmlNode top = dw::CreateTopNode("a", false);
+    dw::XmlNode node = top;
+    for (int i = 0; i < 20000; ++i) node = node.AddChild("a");
+    const std::string text = dw::CreateString(top, true);
+    // Each level writes a start and an end line of at most kMaxXmlIndent tabs: under 1.5 MB
+    // where one tab per level would give 400 MB.
+    EXPECT_LE(text.size(), 20001u * (2 * dw::kMaxXmlIndent + 9));
+    EXPECT_EQ(text.substr(0, 9), "<a>\n\t<a>\n");
+    EXPECT_NE(text.find(std::string(dw::kMaxXmlIndent, '\t') + "<a>"), std::string::npos);
+    EXPECT_EQ(text.find(std::string(dw::kMaxXmlIndent + 1, '\t')), std::string::npos);
+}
+
 TEST(XmlErrorText, FixedMessages) {
     EXPECT_STREQ(dw::ErrorText(0), "No error");
     EXPECT_STREQ(dw::ErrorText(1), "Warning: Unmatched end tag");
@@ -101,7 +144,9 @@ TEST(XmlErrorText, FixedMessages) {
     EXPECT_STREQ(dw::ErrorText(15), "Error: unable to convert between UNICODE and MultiByte chars");
     EXPECT_STREQ(dw::ErrorText(17), "Error: cannot write into file");
     EXPECT_STREQ(dw::ErrorText(21), "Error: Base64 decode output buffer is too small");
-    EXPECT_STREQ(dw::ErrorText(22), "Unknown");
+    EXPECT_STREQ(dw::ErrorText(22), "Error: Elements nested too deeply");
+    EXPECT_STREQ(dw::ErrorText(23), "Error: Not enough memory");
+    EXPECT_STREQ(dw::ErrorText(24), "Unknown");
     EXPECT_STREQ(dw::ErrorText(-1), "Unknown");
 }
 

@@ -125,8 +125,8 @@ TEST_F(XmlParse, EndTagsIgnoreCaseAndNamesMayHoldDotsAndColons) {
     EXPECT_EQ(root.Attribute("version") + root.ChildAt(0).Name(), "1,0x:y");
 }
 
-TEST_F(XmlParse, DeepNestingIsParsedWithoutRecursion) {
-    constexpr int kDepth = 100000;
+TEST_F(XmlParse, NestingToTheBoundIsParsedAndWrittenBack) {
+    constexpr int kDepth = dw::kMaxXmlDepth;
     std::string text;
     for (int i = 0; i < kDepth; ++i) text += "<a>";
     EXPECT_TRUE(ParseString(text, nullptr, &results).IsEmpty());
@@ -136,6 +136,7 @@ TEST_F(XmlParse, DeepNestingIsParsedWithoutRecursion) {
     const std::string compact = CreateString(deep, false);
     EXPECT_EQ(compact.size(), text.size() - 3);  // the innermost as <a/>
     EXPECT_EQ(compact.substr(kDepth * 3 - 6, 11), "<a><a/></a>");
+    EXPECT_EQ(CreateString(Parse(CreateString(deep, true)), false), compact);
 }
 
 TEST_F(XmlParse, HugeValuesAndSections) {

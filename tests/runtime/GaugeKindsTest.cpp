@@ -74,16 +74,25 @@ TEST_F(ElementKinds, ProgramsEndInCrLfNamesIgnoreCaseFlagsNeedExactlyYes) {
     EXPECT_EQ(std::tie(bare->mainProgram, bare->clickProgram), std::make_tuple("\r\n", ""));
 }
 
-TEST_F(ElementKinds, ElementsBeyondTheBoundsAreNotLoaded) {
-    const char* const refused[] = {"width=\"-1\"",      "height=\"-1\"",
-                                   "width=\"16385\"",   "width=\"8192\" height=\"8192\"",
-                                   "left=\"16777217\"", "top=\"-2147483648\""};
+TEST_F(ElementKinds, SizesAndPositionsBeyondTheBoundsAreClamped) {
+    const std::pair<const char*, Rect> cases[] = {
+        {"width=\"-1\"", Rect{0, 0, 0, 0}},
+        {"height=\"-1\" width=\"4\"", Rect{0, 0, 4, 0}},
+        {"width=\"16385\"", Rect{0, 0, 16384, 0}},
+        {"width=\"20000\" height=\"3\"", Rect{0, 0, 16384, 3}},
+        {"left=\"16777217\"", Rect{16777216, 0, 16777216, 0}},
+        {"top=\"-2147483648\"", Rect{0, -16777216, 0, -16777216}},
+        {"left=\"-300\" width=\"16384\" height=\"2\"", Rect{-300, 0, 16084, 2}}};
     for (const std::string type : {"graph", "text", "primitive", "audio"}) {
         const std::string start = "<element type=\"" + type + "\" ";
-        for (const char* size : refused)
-            EXPECT_EQ(Loaded(start + size + "/>").status, Status::Failed) << type << size;
-        EXPECT_EQ(Loaded(start + "left=\"-300\" width=\"16384\" height=\"2\"/>").status,
-                  Status::Loaded);
+        for (const auto& [size, rect] : cases) {
+            auto loaded = Loaded(start + size + "/>");
+            ASSERT_EQ(loaded.status, Status::Loaded) << type << size;
+            EXPECT_EQ(loaded.element->GetRect(), rect) << type << size;
+            EXPECT_EQ(std::tie(loaded.element->width, loaded.element->height),
+                      std::make_tuple(rect.Width(), rect.Height()))
+                << type << size;
+        }
     }
 }
 

@@ -44,6 +44,47 @@ TEST(StripComments, Examples) {
     EXPECT_EQ(Strip("a/*/b"), "ab");
 }
 
+TEST(StripComments, TrickyJoinsMatchTheLiteralRules) {
+    // Cuts that join the text around them into new openings, overlapping marks, unclosed
+    // comments after closed ones, and comments that swallow line ends.
+    const char* const cases[] = {"/*/",
+                                 "/**/",
+                                 "/*/*/",
+                                 "//*/",
+                                 "/*//*/",
+                                 "a/*x*/*/b",
+                                 "//*x*/*y*/z",
+                                 "/*a*//*b*/",
+                                 "/*a*///c\r\n",
+                                 "/*a\r\n//*/b\r\n",
+                                 "//\r\n//",
+                                 "// /* \r\n*/",
+                                 "/* // */\r\nx",
+                                 "//\r\r\n\n",
+                                 "x///\r\n",
+                                 "/*/**/*/",
+                                 "a//b/*c\r\n*/",
+                                 "\r\n\r\n/**/\r\n",
+                                 "/*\r\n*/\r\n\r\nx",
+                                 "*//*/*",
+                                 "/*x*/ /*unclosed",
+                                 "a/\r\n/*x*/*b*/",
+                                 "//\r\n\r\n//\r\n"};
+    for (const char* text : cases) EXPECT_EQ(Strip(text), ReferenceStrip(text)) << text;
+}
+
+TEST(StripComments, LongTextsMatchTheLiteralRules) {
+    // Long texts with many comments: the cuts are made in one pass, the output must not
+    // change.
+    std::mt19937 random(777);
+    const std::string pieces[] = {"/*", "*/", "//", "\r\n", "a", " ", "/", "*", "\r\n\r\n"};
+    for (int round = 0; round < 50; ++round) {
+        std::string text;
+        for (int i = 0; i < 3000; ++i) text += pieces[random() % std::size(pieces)];
+        ASSERT_EQ(Strip(text), ReferenceStrip(text)) << round;
+    }
+}
+
 TEST(StripComments, MatchesTheLiteralRulesOnRandomTexts) {
     std::mt19937 random(12345);
     const char alphabet[] = {'/', '*', '\r', '\n', 'a', ' '};

@@ -57,19 +57,47 @@ std::string Format(const char* format, double number) {
     return parsed ? parsed->Apply(number) : "<rejected>";
 }
 
-TEST(PrintFormat, OneFloatingConversionOnly) {
-    EXPECT_EQ(Format("%.2e", 1234.5), "1.23e+03");
-    EXPECT_EQ(Format("%G", 0.5), "0.5");
-    EXPECT_EQ(Format("%a", 1.0), "0x1p+0");
-    EXPECT_EQ(Format("%-6.1f|", 2.25), "2.2   |");
-    EXPECT_EQ(Format("%+.0f%%", 50), "+50%");
-    EXPECT_EQ(Format("100%%%.1F", 2), "100%2.0");
+TEST(PrintFormat, AcceptsWhatReadsAtMostOneDouble) {
+    const std::pair<const char*, const char*> shown[] = {
+        {"%.2e", "1.23e+03"},  // 1234.5 in every case
+        {"%G", "1234.5"},
+        {"%a", "0x1.34ap+10"},
+        {"%-8.1f|", "1234.5  |"},
+        {"%+.0f%%", "+1234%"},
+        {"100%%%.1F", "100%1234.5"},
+        {"%.1lf", "1234.5"},  // 'l' has no effect on a floating conversion
+        {"%08.2lf", "01234.50"},
+        {"---", "---"},  // no conversion: the literal text
+        {"100%%", "100%"},
+        {"%%", "%"},
+        {"abc", "abc"},
+        {"%'.0f", "1234"},  // grouping does nothing in the "C" locale
+        {"%1$.1f/%1$.0f", "1234.5/1234"},
+        {"%.f", "1234"},
+        {"%0008.1f", "001234.5"},
+    };
+    for (const auto& [format, text] : shown) EXPECT_EQ(Format(format, 1234.5), text) << format;
     EXPECT_EQ(Format("%300.1f", 1).size(), 300u);
     EXPECT_TRUE(dw::PrintFormat::Parse("%999.999f").has_value());
+}
+
+TEST(PrintFormat, RefusesEverythingElse) {
+    // Other conversions, a second argument, widths from arguments, other argument sizes,
+    // incomplete conversions, other argument numbers and mixed numbering, and sizes beyond
+    // the bound.
     for (const char* bad :
-         {"%d",   "%s",  "%n",  "%x",     "%05.1f%f", "abc",  "%%",  "%",   "%5",  "%*f",
-          "%.*f", "%lf", "%Lf", "%1234f", "%.1234f",  "%1$f", "%'f", "%f%", "%hf", "%c"})
+         {"%d",     "%s",     "%n",    "%x",     "%c",      "%p",     "%m",    "%05.1f%f",
+          "%f%e",   "%*f",    "%.*f",  "%Lf",    "%llf",    "%hf",    "%jf",   "%zf",
+          "%",      "%5",     "%f%",   "%.",     "%lld",    "%ls",    "%2$f",  "%0$f",
+          "%1$f%f", "%f%1$f", "%1$*f", "%1234f", "%.1234f", "%-+ #0", "%lF%lf"})
         EXPECT_FALSE(dw::PrintFormat::Parse(bad).has_value()) << bad;
+    EXPECT_FALSE(dw::PrintFormat::Parse(std::string_view("%f\0%f", 5)).has_value());
+}
+
+TEST(PrintFormat, ScriptsPrintTheNewFormatsInsteadOfStopping) {
+    EXPECT_EQ(Shown("print %.1lf 2.25"), "2.2");
+    EXPECT_EQ(Shown("print --- 7"), "---");
+    EXPECT_EQ(Shown("print 100%% value", 3), "100%");
 }
 
 TEST(PrintFormats, PackedNumbers) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -54,7 +56,17 @@ int main(int argc, char** argv) {
         return 0;
     }
     for (const Verb& verb : Verbs()) {
-        if (verb.name == name) return verb.run(std::vector<std::string>(argv + 2, argv + argc));
+        if (verb.name != name) continue;
+        // No verb ends in an abort: running out of memory (or any other escaped exception)
+        // is reported and gives exit code 1.
+        try {
+            return verb.run(std::vector<std::string>(argv + 2, argv + argc));
+        } catch (const std::bad_alloc&) {
+            std::fprintf(stderr, "dwtool %s: not enough memory\n", name.c_str());
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "dwtool %s: %s\n", name.c_str(), error.what());
+        }
+        return 1;
     }
     std::fprintf(stderr, "dwtool: unknown verb '%s'\n\n", name.c_str());
     PrintUsage(stderr);

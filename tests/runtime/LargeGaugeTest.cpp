@@ -1,0 +1,194 @@
+// Large and hostile sizes: elements wider than any one screen draw over their whole width and
+// go through save, open, paste and undo unchanged; sizes beyond every bound are clamped;
+// elements the surface budget can't hold are kept, drawn empty and reported once.
+#include <QImage>
+#include <QPainter>
+
+#include "GaugeTestSupport.h"
+#include "model/SurfaceBudget.h"
+#include "render/CGraph.h"
+#include "render/CPrimitive.h"
+#include "render/CText.h"
+
+namespace {
+
+using namespace dw;
+using dwtest::HasSubstr;
+using LargeGauge = dwtest::GaugeDocumentTest;
+
+// Sets the surface budget for one test and puts the program's back.
+class BudgetGuard {
+public:
+    explicit BudgetGuard(std::int64_t bytes) : saved(SurfaceBudget::Instance().Limit()) {
+        SurfaceBudget::Instance().SetLimit(bytes);
+    }
+    ~BudgetGuard() { SurfaceBudget::Instance().SetLimit(saved); }
+
+private:
+    std::int64_t saved;
+};
+
+constexpr int kWide = 5000;  // wider than the 4096 pixels surfaces once stopped at
+
+// A picture kWide x 20: blue, with its last 1000 columns green.
+std::string WritePicture(dwtest::TempDir& dir, const std::string& name) {
+    QImage picture(kWide, 20, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    QPainter(&picture).fillRect(kWide - 1000, 0, 1000, 20, Qt::green);
+    const std::string path = dir.File(name);
+    EXPECT_TRUE(picture.save(QString::fromStdString(path), "PNG"));
+    return path;
+}
+
+std::string Graph(const std::string& size, const std::string& extra = "") {
+    return "<element type=\"graph\" file=\"wide.png\" left=\"0\" top=\"0\" " + size + " " + extra +
+           "/>\n";
+}
+
+// The gauge drawn into a bitmap of w x h on grey.
+QImage Drawn(const ElementList& elements, int w, int h) {
+    QImage target(w, h, QImage::Format_RGB32);
+    target.fill(QColor(128, 128, 128));
+    QPainter painter(&target);
+    for (CElement& element : elements) element.Draw(painter);
+    return target;
+}
+
+TEST_F(LargeGauge, WiderThanAScreenDrawsFullyAndSurvivesSaveOpenPasteAndUndo) {
+    WritePicture(dir, "wide.png");
+    const std::string elements =
+        Graph("") +  // takes the picture's size
+        "<element type=\"primitive\" subtype=\"FillRect\" style=\"-1\" left=\"0\" top=\"20\" "
+        "width=\"5760\" "
+        "height=\"10\" borderwith=\"0\" color=\"0\" colorf=\"255\"/>\n"
+        "<element type=\"text\" literal=\"X\" left=\"0\" top=\"30\" width=\"5760\" "
+        "height=\"20\"><fontdesc face=\"Sans\" position=\"2\" height=\"-16\" color=\"65280\" "
+        "colorf=\"0\"/></element>\n";
+    ASSERT_TRUE(Open(WriteGauge("wide.dwl", "2.0.0.0", "name=\"Wide\"", elements)));
+    EXPECT_TRUE(ui.messages.empty());
+    ASSERT_EQ(doc.elements.Count(), 3u);
+    EXPECT_EQ(doc.elements.Head()->GetRect(), (Rect{0, 0, kWide, 20}));
+
+    const QImage drawn = Drawn(doc.elements, 5760, 50);
+    EXPECT_EQ(drawn.pixel(10, 10), qRgb(0, 0, 255));
+    EXPECT_EQ(drawn.pixel(4990, 10), qRgb(0, 255, 0));  // the far edge of the picture
+    EXPECT_EQ(drawn.pixel(5750, 25), qRgb(255, 0, 0));  // the rectangle to its end
+    bool textNearTheEnd = false;                        // right-aligned text
+    for (int x = 5700; x < 5760; ++x)
+        for (int y = 30; y < 50; ++y) textNearTheEnd |= drawn.pixel(x, y) == qRgb(0, 255, 0);
+    EXPECT_TRUE(textNearTheEnd);
+
+    // What is written reads back: save and open.
+    doc.gaugePath = dir.File("saved.dwl");
+    ASSERT_TRUE(doc.WriteGauge());
+    EXPECT_THAT(dwtest::ReadFile(doc.gaugePath), HasSubstr("width=\"5000\" height=\"20\""));
+    const std::string snapshot = doc.SnapshotText();
+    ASSERT_TRUE(Open(doc.gaugePath));
+    EXPECT_EQ(doc.SnapshotText(), snapshot);
+    EXPECT_EQ(Drawn(doc.elements, 5760, 50), drawn);
+
+    // Copy and paste: three more elements, 25 pixels further.
+    for (CElement& element : doc.elements) element.Select(true);
+    doc.CopySelection();
+    ASSERT_TRUE(doc.PasteFragment());
+    ASSERT_EQ(doc.elements.Count(), 6u);
+    EXPECT_EQ(doc.elements.At(3)->GetRect(), (Rect{25, 25, kWide + 25, 45}));
+
+    // Undo back to the three.
+    ASSERT_TRUE(doc.RestoreSnapshot(snapshot));
+    EXPECT_EQ(doc.SnapshotText(), snapshot);
+    EXPECT_EQ(Drawn(doc.elements, 5760, 50), drawn);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(LargeGauge, ManyElementsOfOnePictureShareItsDecodedPixels) {
+    WritePicture(dir, "wide.png");
+    std::string elements;
+    for (int i = 0; i < 24; ++i) elements += Graph("");
+    ASSERT_TRUE(Open(WriteGauge("same.dwl", "2.0.0.0", "", elements)));
+    ASSERT_EQ(doc.elements.Count(), 24u);
+    // Decoded once, and shown without a copy by every element of the picture's own size.
+    const auto& first = static_cast<CGraph&>(*doc.elements.Head());
+    for (CElement& element : doc.elements) {
+        const auto& graph = static_cast<CGraph&>(element);
+        EXPECT_EQ(graph.GetRect(), (Rect{0, 0, kWide, 20}));
+        EXPECT_EQ(graph.surface.Current().constBits(), first.surface.Current().constBits());
+    }
+}
+
+TEST_F(LargeGauge, SizesBeyondEveryBoundAreClampedAndReadBack) {
+    WritePicture(dir, "wide.png");
+    const std::string elements =
+        "<element type=\"primitive\" left=\"3\" top=\"4\" width=\"-5\" height=\"-1\"/>\n"
+        "<element type=\"text\" left=\"99999999999\" top=\"-99999999999\" width=\"100000\" "
+        "height=\"7\"/>\n" +
+        Graph("width=\"-5\" height=\"-5\"");  // negative: empty, so the picture's size
+    ASSERT_TRUE(Open(WriteGauge("odd.dwl", "2.0.0.0", "", elements)));
+    ASSERT_EQ(doc.elements.Count(), 3u);
+    const CElement& shape = *doc.elements.At(0);
+    const CElement& text = *doc.elements.At(1);
+    EXPECT_EQ(std::tie(shape.width, shape.height), std::make_tuple(0, 0));
+    EXPECT_EQ(shape.GetRect(), (Rect{3, 4, 3, 4}));
+    const GaugeLimits limits;
+    EXPECT_EQ(text.GetRect(),
+              (Rect{limits.maxCoordinate, -limits.maxCoordinate,
+                    limits.maxCoordinate + kMaxElementSide, -limits.maxCoordinate + 7}));
+    EXPECT_EQ(doc.elements.At(2)->GetRect(), (Rect{0, 0, kWide, 20}));
+    // Scripts and commands can't go past the bound either.
+    doc.elements.At(1)->SetWidth(-40);
+    EXPECT_EQ(doc.elements.At(1)->width, 0);
+    doc.elements.At(1)->SetWidth(1 << 30);
+    EXPECT_EQ(doc.elements.At(1)->width, kMaxElementSide);
+
+    const std::string snapshot = doc.SnapshotText();
+    doc.gaugePath = dir.File("odd-saved.dwl");
+    ASSERT_TRUE(doc.WriteGauge());
+    ASSERT_TRUE(Open(doc.gaugePath));
+    EXPECT_EQ(doc.SnapshotText(), snapshot);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(LargeGauge, ElementsBeyondTheBudgetAreKeptDrawnEmptyAndReportedOnce) {
+    // Room for the surfaces (source and shown bitmap) of two 100 x 100 elements.
+    const BudgetGuard budget(2 * 2 * SurfaceBudget::SurfaceBytes(100, 100));
+    const int emptyBefore = SurfaceBudget::Instance().SurfacesDrawnEmpty();
+    std::string elements;
+    for (int i = 0; i < 5; ++i)
+        elements += "<element type=\"primitive\" subtype=\"FillRect\" style=\"-1\" left=\"" +
+                    std::to_string(i * 100) +
+                    "\" top=\"0\" width=\"100\" height=\"100\" borderwith=\"0\" "
+                    "colorf=\"255\"/>\n";
+    ASSERT_TRUE(Open(WriteGauge("heavy.dwl", "2.0.0.0", "", elements)));
+    ASSERT_EQ(doc.elements.Count(), 5u);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(std::get<0>(Message(0)), "Gauge too large to draw");
+    EXPECT_THAT(std::get<2>(Message(0)), HasSubstr("3 elements"));
+    EXPECT_EQ(SurfaceBudget::Instance().SurfacesDrawnEmpty(), emptyBefore + 3);
+
+    const QImage drawn = Drawn(doc.elements, 500, 100);
+    EXPECT_EQ(drawn.pixel(150, 50), qRgb(255, 0, 0));      // drawn
+    EXPECT_EQ(drawn.pixel(250, 50), qRgb(128, 128, 128));  // kept, drawn empty
+
+    // Undo of the same gauge, and saving it, tell nothing new and keep every element.
+    const std::string snapshot = doc.SnapshotText();
+    ASSERT_TRUE(doc.RestoreSnapshot(snapshot));
+    EXPECT_EQ(doc.elements.Count(), 5u);
+    EXPECT_EQ(Drawn(doc.elements, 500, 100), drawn);
+    doc.gaugePath = dir.File("heavy-saved.dwl");
+    ASSERT_TRUE(doc.WriteGauge());
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(doc.SnapshotText(), snapshot);
+
+    // Pasting one more tells again, once.
+    doc.elements.Head()->Select(true);
+    doc.CopySelection();
+    ASSERT_TRUE(doc.PasteFragment());
+    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_THAT(std::get<2>(Message(1)), HasSubstr("4 elements"));
+
+    // Gone with the gauge, the budget is whole again.
+    doc.elements.Clear();
+    EXPECT_EQ(SurfaceBudget::Instance().SurfacesDrawnEmpty(), emptyBefore);
+}
+
+}  // namespace
