@@ -106,7 +106,7 @@ public:
     // ---- Characters and names ----
     XmlStr AddChars(std::string_view text);
     std::string_view Chars(XmlStr str) const;
-    std::uint32_t AddName(std::string_view name);  // interned while the table is small
+    std::uint32_t AddName(std::string_view name);  // shared while a name table is kept
     std::uint32_t AddNameUninterned(std::string_view name);
     std::string_view Name(std::uint32_t index) const { return Chars(names_[index]); }
     std::size_t NameSize(std::uint32_t index) const { return names_[index].size; }
@@ -146,8 +146,8 @@ public:
     // True when this store keeps `other` alive, directly or through others.
     bool Keeps(const XmlStore* other) const;
 
-    // A table that finds known names at once while a document is parsed, dropped when it
-    // is complete; without it names are looked for among the first few.
+    // A table that shares names while a document is parsed, dropped when it is complete;
+    // without it every name added is kept on its own.
     void StartNameIndex();
     void FinishNames();
 

@@ -18,8 +18,8 @@ constexpr std::string_view kKnownMarks[][2] = {
 };
 constexpr std::uint32_t kKnownMarkCount = 5;
 
-// Names are shared while there are fewer than this many, so that a document of many
-// distinct names neither builds a large table nor searches a long one.
+// The parse-time name table holds at most this many names, so that a document of many
+// distinct names does not build a large one.
 constexpr std::size_t kMaxInternedNames = 4096;
 
 }  // namespace
@@ -111,14 +111,8 @@ std::uint32_t XmlStore::AddNameUninterned(std::string_view name) {
 }
 
 std::uint32_t XmlStore::AddName(std::string_view name) {
-    if (!nameIndex_) {
-        // Outside parsing: a short search among the first names, else a new entry.
-        const std::size_t look = std::min(names_.size(), kMaxInternedNames);
-        for (std::size_t i = 0; i < look; ++i)
-            if (names_[i].size == name.size() && Chars(names_[i]) == name)
-                return static_cast<std::uint32_t>(i);
-        return AddNameUninterned(name);
-    }
+    // Outside parsing names are kept as given: searching would cost more than it saves.
+    if (!nameIndex_) return AddNameUninterned(name);
     if (const auto found = nameIndex_->names.find(name); found != nameIndex_->names.end())
         return found->second;
     const std::uint32_t index = AddNameUninterned(name);
