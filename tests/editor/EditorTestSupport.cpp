@@ -77,6 +77,10 @@ void EditorTest::Key(int qtKey, Qt::KeyboardModifiers mods) {
     QTest::keyClick(Canvas(), static_cast<Qt::Key>(qtKey), mods);
 }
 
+CElement* EditorTest::Add(Rect r, const char* type) {
+    return Doc().elements.Append(ElementFactory::Instance().Create(type, &Window(), r));
+}
+
 std::string EditorTest::Layout() {
     std::string out;
     for (const CElement& e : Doc().elements) {

@@ -86,6 +86,8 @@ protected:
     void Click(QPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier);
     void Key(int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier);
     bool Command(int id) { return window->ExecuteCommand(id); }
+    // Appends an element of that kind (a basic graph unless given) with that rectangle.
+    dw::CElement* Add(dw::Rect r, const char* type = "primitive");
 
     // Each element as "kind:left,top,right,bottom" plus "*" when selected, "g" grouped,
     // "L" locked, joined by blanks.

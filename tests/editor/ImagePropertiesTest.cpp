@@ -8,7 +8,6 @@
 #include "DialogTestSupport.h"
 #include "editor/dialogs/CGraphProperties.h"
 #include "editor/dialogs/DialogText.h"
-#include "model/ElementHooks.h"
 #include "render/CGraph.h"
 
 namespace {
@@ -16,17 +15,7 @@ namespace {
 using namespace dialogtest;
 using dw::dialogs::CGraphProperties;
 
-class ImagePropertiesTest : public DialogFixture {
-protected:
-    void SetUp() override {
-        DialogFixture::SetUp();
-        dw::InstallPropertiesDialogs(context);
-    }
-    void TearDown() override {
-        dw::InstallElementHooks({});
-        DialogFixture::TearDown();
-    }
-};
+using ImagePropertiesTest = ElementDialogFixture;
 
 TEST_F(ImagePropertiesTest, FillsFromTheElementAndOkAppliesTheEdits) {
     SaveImage("red.png", 4, 4);
@@ -153,10 +142,6 @@ TEST_F(ImagePropertiesTest, AnImageOfTheElementsSizeOrACancelledChooserAsksNothi
     EXPECT_TRUE(user.messages.empty());
 }
 
-}  // namespace
-
-namespace {
-
 TEST(PropertiesDialogsHook, InstallingKeepsTheOtherHooks) {
     dw::ElementHooks hooks;
     int parsed = 0;
@@ -169,10 +154,6 @@ TEST(PropertiesDialogsHook, InstallingKeepsTheOtherHooks) {
     EXPECT_EQ(parsed, 1);
     dw::InstallElementHooks({});
 }
-
-}  // namespace
-
-namespace {
 
 TEST(DialogNumbers, RealsShowInTheirShortForm) {
     using dw::dialogs::FormatDialogReal;
