@@ -17,7 +17,7 @@ using dw::dialogs::CGraphProperties;
 
 using ImagePropertiesTest = ElementDialogFixture;
 
-TEST_F(ImagePropertiesTest, FillsFromTheElementAndOkAppliesTheEdits) {
+TEST_F(ImagePropertiesTest, FillsFromTheElementOkAppliesTheEditsCancelDoesNot) {
     SaveImage("red.png", 4, 4);
     dw::CGraph image(nullptr, {10, 20, 40, 60});
     image.name = "needle";
@@ -49,19 +49,16 @@ TEST_F(ImagePropertiesTest, FillsFromTheElementAndOkAppliesTheEdits) {
     EXPECT_EQ(std::make_pair(image.linkedServer, image.linkedOffset), std::make_pair(0, -1));
     EXPECT_EQ(image.mainProgram + image.clickProgram, "link offset 3000 server 1\r\nset 1 1\r\n");
     EXPECT_DOUBLE_EQ(image.rotation, 12.25);
-}
 
-TEST_F(ImagePropertiesTest, CancelLeavesTheElementAsItWas) {
-    dw::CGraph image(nullptr, {10, 10, 30, 30});
-    image.name = "kept";
+    // Cancel leaves the element as it was.
     OnNextModal<CGraphProperties>([](CGraphProperties& dialog) {
         Control<QLineEdit>(dialog, "nameEdit")->setText("changed");
         Control<QLineEdit>(dialog, "xEdit")->setText("99");
         QTest::mouseClick(Control<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
     });
     image.EditProperties();
-    EXPECT_EQ(image.name, "kept");
-    EXPECT_EQ(image.GetRect(), (dw::Rect{10, 10, 30, 30}));
+    EXPECT_EQ(image.name, "gear");
+    EXPECT_EQ(image.GetRect(), (dw::Rect{5, 20, 13, 60}));
 }
 
 TEST_F(ImagePropertiesTest, SwitchingTabsKeepsBothPrograms) {
