@@ -8,7 +8,6 @@
 #include "DialogTestSupport.h"
 #include "editor/dialogs/AudioPreview.h"
 #include "editor/dialogs/CAudioProperties.h"
-#include "model/ElementHooks.h"
 #include "runtime/CAudio.h"
 
 namespace {
@@ -19,41 +18,23 @@ using dw::dialogs::CAudioProperties;
 // A mono 8 kHz, 16-bit WAV file of the given number of silent samples.
 std::string SilentWav(std::uint32_t samples) {
     std::string bytes;
-    auto put32 = [&bytes](std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-    };
-    auto put16 = [&bytes](std::uint16_t v) {
-        bytes.push_back(static_cast<char>(v & 0xFF));
-        bytes.push_back(static_cast<char>(v >> 8));
+    auto put = [&bytes](std::uint32_t v, int size) {
+        for (int i = 0; i < size; ++i) bytes.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
     };
     const std::uint32_t data = samples * 2;
     bytes += "RIFF";
-    put32(36 + data);
+    put(36 + data, 4);
     bytes += "WAVEfmt ";
-    put32(16);
-    put16(1);
-    put16(1);
-    put32(8000);
-    put32(16000);
-    put16(2);
-    put16(16);
+    const std::pair<std::uint32_t, int> format[] = {{16, 4},    {1, 2}, {1, 2}, {8000, 4},
+                                                    {16000, 4}, {2, 2}, {16, 2}};
+    for (const auto& [v, size] : format) put(v, size);
     bytes += "data";
-    put32(data);
+    put(data, 4);
     bytes.append(data, '\0');
     return bytes;
 }
 
-class AudioPropertiesTest : public DialogFixture {
-protected:
-    void SetUp() override {
-        DialogFixture::SetUp();
-        dw::InstallPropertiesDialogs(context);
-    }
-    void TearDown() override {
-        dw::InstallElementHooks({});
-        DialogFixture::TearDown();
-    }
-};
+using AudioPropertiesTest = ElementDialogFixture;
 
 TEST_F(AudioPropertiesTest, OkTakesNameProgramAndFileAndClearsTheLink) {
     dir.Write("bell.wav", SilentWav(80));

@@ -95,10 +95,6 @@ TEST_F(CanvasMouseTest, HoveringShowsWhatAPressWouldDo) {
     EXPECT_TRUE(host.undoCodes.empty());
 }
 
-}  // namespace
-
-namespace {
-
 TEST(GaugePixels, AreDevicePixelsAtAnyScale) {
     using dw::GaugeFromLogical;
     using dw::LogicalFromGauge;

@@ -2,20 +2,13 @@
 // line.
 #include "EditorTestSupport.h"
 #include "editor/EditCommands.h"
-#include "model/ElementFactory.h"
 
 namespace {
 
 using namespace dw;
 using namespace dwtest;
 
-class CanvasTest : public EditorTest {
-protected:
-    // Appends a basic graph with that rectangle.
-    CElement* Add(Rect r) {
-        return Doc().elements.Append(ElementFactory::Instance().Create("primitive", &Window(), r));
-    }
-};
+using CanvasTest = EditorTest;
 
 TEST_F(CanvasTest, ResizingKeepsTheAspectWithCtrlAndNeverGoesBelowEightPixels) {
     Start();

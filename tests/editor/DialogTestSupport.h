@@ -17,6 +17,7 @@
 
 #include "editor/EditorDialogs.h"
 #include "files/Paths.h"
+#include "model/ElementHooks.h"
 #include "render/RenderServices.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ScriptedInteraction.h"
@@ -90,6 +91,19 @@ protected:
     std::string aliasFile;
     std::vector<std::string> chosenAliasFiles;
     dw::DialogContext context;
+};
+
+// The element properties dialogs installed as the elements' EditProperties, for one test.
+class ElementDialogFixture : public DialogFixture {
+protected:
+    void SetUp() override {
+        DialogFixture::SetUp();
+        dw::InstallPropertiesDialogs(context);
+    }
+    void TearDown() override {
+        dw::InstallElementHooks({});
+        DialogFixture::TearDown();
+    }
 };
 
 }  // namespace dialogtest

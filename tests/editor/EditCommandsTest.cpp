@@ -6,7 +6,6 @@
 
 #include "EditorTestSupport.h"
 #include "editor/DroppedFiles.h"
-#include "model/ElementFactory.h"
 
 namespace {
 
@@ -15,9 +14,6 @@ using namespace dwtest;
 
 class EditCommandsTest : public EditorTest {
 protected:
-    CElement* Add(Rect r, const char* type = "primitive") {
-        return Doc().elements.Append(ElementFactory::Instance().Create(type, &Window(), r));
-    }
     // Selects the elements at these positions (counted from 0), in that order.
     void SelectOnly(std::initializer_list<int> positions) {
         for (CElement& e : Doc().elements) e.Deselect();

@@ -49,18 +49,6 @@ void EditorTest::Start(const StartOptions& options) {
     window->Start(options);
 }
 
-void EditorTest::Press(QPoint p, Qt::KeyboardModifiers mods) {
-    QTest::mousePress(Canvas(), Qt::LeftButton, mods, p);
-}
-
-void EditorTest::MoveTo(QPoint p) {
-    QTest::mouseMove(Canvas(), p);
-}
-
-void EditorTest::Release(QPoint p, Qt::KeyboardModifiers mods) {
-    QTest::mouseRelease(Canvas(), Qt::LeftButton, mods, p);
-}
-
 void EditorTest::Drag(QPoint from, QPoint to, Qt::KeyboardModifiers mods) {
     Press(from, mods);
     MoveTo((from + to) / 2);
@@ -68,13 +56,8 @@ void EditorTest::Drag(QPoint from, QPoint to, Qt::KeyboardModifiers mods) {
     Release(to, mods);
 }
 
-void EditorTest::Click(QPoint p, Qt::KeyboardModifiers mods) {
-    Press(p, mods);
-    Release(p, mods);
-}
-
-void EditorTest::Key(int qtKey, Qt::KeyboardModifiers mods) {
-    QTest::keyClick(Canvas(), static_cast<Qt::Key>(qtKey), mods);
+CElement* EditorTest::Add(Rect r, const char* type) {
+    return Doc().elements.Append(ElementFactory::Instance().Create(type, &Window(), r));
 }
 
 std::string EditorTest::Layout() {

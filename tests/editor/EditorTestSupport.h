@@ -79,13 +79,24 @@ protected:
     QWidget* Canvas() { return &window->Canvas(); }
 
     // Mouse and keys on the canvas.
-    void Press(QPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier);
-    void MoveTo(QPoint p);
-    void Release(QPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier);
+    void Press(QPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::mousePress(Canvas(), Qt::LeftButton, mods, p);
+    }
+    void MoveTo(QPoint p) { QTest::mouseMove(Canvas(), p); }
+    void Release(QPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::mouseRelease(Canvas(), Qt::LeftButton, mods, p);
+    }
     void Drag(QPoint from, QPoint to, Qt::KeyboardModifiers mods = Qt::NoModifier);
-    void Click(QPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier);
-    void Key(int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier);
+    void Click(QPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        Press(p, mods);
+        Release(p, mods);
+    }
+    void Key(int qtKey, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::keyClick(Canvas(), static_cast<Qt::Key>(qtKey), mods);
+    }
     bool Command(int id) { return window->ExecuteCommand(id); }
+    // Appends an element of that kind (a basic graph unless given) with that rectangle.
+    dw::CElement* Add(dw::Rect r, const char* type = "primitive");
 
     // Each element as "kind:left,top,right,bottom" plus "*" when selected, "g" grouped,
     // "L" locked, joined by blanks.

@@ -8,7 +8,6 @@
 #include "DialogTestSupport.h"
 #include "editor/dialogs/CGraphProperties.h"
 #include "editor/dialogs/DialogText.h"
-#include "model/ElementHooks.h"
 #include "render/CGraph.h"
 
 namespace {
@@ -16,19 +15,9 @@ namespace {
 using namespace dialogtest;
 using dw::dialogs::CGraphProperties;
 
-class ImagePropertiesTest : public DialogFixture {
-protected:
-    void SetUp() override {
-        DialogFixture::SetUp();
-        dw::InstallPropertiesDialogs(context);
-    }
-    void TearDown() override {
-        dw::InstallElementHooks({});
-        DialogFixture::TearDown();
-    }
-};
+using ImagePropertiesTest = ElementDialogFixture;
 
-TEST_F(ImagePropertiesTest, FillsFromTheElementAndOkAppliesTheEdits) {
+TEST_F(ImagePropertiesTest, FillsFromTheElementOkAppliesTheEditsCancelDoesNot) {
     SaveImage("red.png", 4, 4);
     dw::CGraph image(nullptr, {10, 20, 40, 60});
     image.name = "needle";
@@ -60,19 +49,16 @@ TEST_F(ImagePropertiesTest, FillsFromTheElementAndOkAppliesTheEdits) {
     EXPECT_EQ(std::make_pair(image.linkedServer, image.linkedOffset), std::make_pair(0, -1));
     EXPECT_EQ(image.mainProgram + image.clickProgram, "link offset 3000 server 1\r\nset 1 1\r\n");
     EXPECT_DOUBLE_EQ(image.rotation, 12.25);
-}
 
-TEST_F(ImagePropertiesTest, CancelLeavesTheElementAsItWas) {
-    dw::CGraph image(nullptr, {10, 10, 30, 30});
-    image.name = "kept";
+    // Cancel leaves the element as it was.
     OnNextModal<CGraphProperties>([](CGraphProperties& dialog) {
         Control<QLineEdit>(dialog, "nameEdit")->setText("changed");
         Control<QLineEdit>(dialog, "xEdit")->setText("99");
         QTest::mouseClick(Control<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
     });
     image.EditProperties();
-    EXPECT_EQ(image.name, "kept");
-    EXPECT_EQ(image.GetRect(), (dw::Rect{10, 10, 30, 30}));
+    EXPECT_EQ(image.name, "gear");
+    EXPECT_EQ(image.GetRect(), (dw::Rect{5, 20, 13, 60}));
 }
 
 TEST_F(ImagePropertiesTest, SwitchingTabsKeepsBothPrograms) {
@@ -153,10 +139,6 @@ TEST_F(ImagePropertiesTest, AnImageOfTheElementsSizeOrACancelledChooserAsksNothi
     EXPECT_TRUE(user.messages.empty());
 }
 
-}  // namespace
-
-namespace {
-
 TEST(PropertiesDialogsHook, InstallingKeepsTheOtherHooks) {
     dw::ElementHooks hooks;
     int parsed = 0;
@@ -169,10 +151,6 @@ TEST(PropertiesDialogsHook, InstallingKeepsTheOtherHooks) {
     EXPECT_EQ(parsed, 1);
     dw::InstallElementHooks({});
 }
-
-}  // namespace
-
-namespace {
 
 TEST(DialogNumbers, RealsShowInTheirShortForm) {
     using dw::dialogs::FormatDialogReal;

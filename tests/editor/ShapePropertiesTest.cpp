@@ -8,7 +8,6 @@
 
 #include "DialogTestSupport.h"
 #include "editor/dialogs/CPrimitiveProperties.h"
-#include "model/ElementHooks.h"
 #include "render/CPrimitive.h"
 
 namespace {
@@ -76,11 +75,8 @@ TEST_P(SubtypeRelabelTest, ChangingTheSubtypeRelabelsAndEnablesItsControls) {
 INSTANTIATE_TEST_SUITE_P(AllSeven, SubtypeRelabelTest, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.subtype); });
 
-TEST(ShapeLabelText, DegreeSignIsTheSingleByteBA) {
-    EXPECT_EQ(QString::fromLatin1("N\xBA of marks:"), QString::fromUtf8("N\u00BA of marks:"));
-}
-
 using ShapePropertiesTest = DialogFixture;
+using ShapeElementTest = ElementDialogFixture;
 
 TEST_F(ShapePropertiesTest, SecondColourOnlyForHatchedStylesAndBorderColourOnlyWithAWidth) {
     CPrimitiveProperties dialog(context);
@@ -104,8 +100,7 @@ TEST_F(ShapePropertiesTest, SecondColourOnlyForHatchedStylesAndBorderColourOnlyW
     EXPECT_FALSE(borderColour->isEnabled());
 }
 
-TEST_F(ShapePropertiesTest, OkThroughTheElementAppliesEveryField) {
-    dw::InstallPropertiesDialogs(context);
+TEST_F(ShapeElementTest, OkThroughTheElementAppliesEveryField) {
     dw::CPrimitive shape(nullptr, {10, 10, 110, 110});
     shape.linkedServer = 2;
     user.QueueColour(0x0000FF);  // Color
@@ -134,7 +129,6 @@ TEST_F(ShapePropertiesTest, OkThroughTheElementAppliesEveryField) {
     EXPECT_EQ(shape.borderWidth, 2);
     EXPECT_EQ(shape.surface.Source().size(), QSize(60, 100));
     EXPECT_EQ(shape.linkedServer, 0);
-    dw::InstallElementHooks({});
 }
 
 }  // namespace

@@ -238,13 +238,6 @@ TEST_F(StartupTest, HelpAndAboutOpenWhatTheyShould) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-}  // namespace
-
-namespace {
-
-using namespace dw;
-using namespace dwtest;
-
 TEST_F(StartupTest, ACorruptSettingsFileOnDiskStartsWithDefaults) {
     const std::string ini = dir.Write(
         "dialwright.ini",

@@ -8,7 +8,6 @@
 #include "DialogTestSupport.h"
 #include "editor/dialogs/CTextProperties.h"
 #include "editor/dialogs/TextSampleView.h"
-#include "model/ElementHooks.h"
 #include "platform/qt/QtText.h"
 #include "render/CText.h"
 #include "render/TextFont.h"
@@ -20,6 +19,7 @@ using dw::dialogs::CTextProperties;
 using dw::dialogs::TextSampleView;
 
 using TextPropertiesTest = DialogFixture;
+using TextElementTest = ElementDialogFixture;
 
 TEST_F(TextPropertiesTest, FontChoiceTakesFaceSizeWeightAndStyleButNotTheColour) {
     CTextProperties dialog(context);
@@ -139,8 +139,7 @@ TEST_F(TextPropertiesTest, BorderWidthZeroDisablesTheBorderColourAndTheSpinStops
     EXPECT_TRUE(colour->isEnabled());
 }
 
-TEST_F(TextPropertiesTest, OkThroughTheElementAppliesTextWithLineBreaks) {
-    dw::InstallPropertiesDialogs(context);
+TEST_F(TextElementTest, OkThroughTheElementAppliesTextWithLineBreaks) {
     dw::CText text(nullptr, {10, 10, 110, 30});
     text.text = "A\nB";
     OnNextModal<CTextProperties>([](CTextProperties& dialog) {
@@ -171,7 +170,6 @@ TEST_F(TextPropertiesTest, OkThroughTheElementAppliesTextWithLineBreaks) {
     });
     text.EditProperties();
     EXPECT_EQ(text.text, "123.45");
-    dw::InstallElementHooks({});
 }
 
 }  // namespace

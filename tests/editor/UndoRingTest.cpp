@@ -17,13 +17,9 @@ struct Counter {
         ring.Record(code, snapshot);
         ++value;
     }
-    bool Undo() {
-        const auto text = ring.Undo(snapshot);
-        if (text) value = std::stoi(*text);
-        return text.has_value();
-    }
-    bool Redo() {
-        const auto text = ring.Redo();
+    bool Undo() { return Restore(ring.Undo(snapshot)); }
+    bool Redo() { return Restore(ring.Redo()); }
+    bool Restore(const std::optional<std::string>& text) {
         if (text) value = std::stoi(*text);
         return text.has_value();
     }
