@@ -1,36 +1,15 @@
 // Runs the built dwtool (path in the environment variable DWTOOL): "resave" writes a gauge
 // exactly as the program saves it, "info" lists what a gauge holds.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
-#include <string>
-
+#include "DwtoolRun.h"
 #include "runtime/GaugeSampleText.h"
-#include "support/TempDir.h"
 
 namespace {
 
 using dwtest::ReadFile;
 
-class GaugeVerbs : public testing::Test {
+class GaugeVerbs : public dwtooltest::DwtoolTest {
 protected:
-    // Runs dwtool in the temporary folder, keeping what it printed in out.
-    int Dwtool(const std::string& arguments) {
-        const char* tool = std::getenv("DWTOOL");
-        if (!tool || !*tool) {
-            ADD_FAILURE() << "DWTOOL is not set to the dwtool program";
-            return -1;
-        }
-        const int status = std::system(
-            ("cd '" + dir.Path().string() + "' && '" + tool + "' " + arguments + " >out.txt 2>&1")
-                .c_str());
-        out = ReadFile(dir.File("out.txt"));
-        return status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-    dwtest::TempDir dir;
-    std::string out;
+    void SetUp() override { mergeErr = true; }
     // All four kinds with every attribute, as the program writes it.
     const std::string canonical = dwtest::SampleGaugeText();
 };

@@ -1,16 +1,11 @@
 // Runs the built dwtool (path in the environment variable DWTOOL): "import-fs" turns an MS-FS
 // XML gauge into a gauge whose bitmaps are stored relative to it and drawn where the source
 // places them; "check" reports a gauge's problems one per line and stays silent on a good one.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <QImage>
-
-#include <cstdlib>
 #include <filesystem>
-#include <string>
 
+#include "DwtoolRun.h"
 #include "support/FsGaugeText.h"
-#include "support/TempDir.h"
 
 namespace {
 
@@ -18,29 +13,15 @@ using dwtest::BmpBytes;
 using dwtest::FsElement;
 using dwtest::ReadFile;
 
-class ImportCheckVerbs : public testing::Test {
+class ImportCheckVerbs : public dwtooltest::DwtoolTest {
 protected:
     void SetUp() override {
+        mergeErr = true;
         // The user's settings as dwtool reads them: one image search folder.
         dir.Write("config/ZEKO/dialwright.ini",
                   "[Paths]\nTotal=1\nPath_1=" + dir.File("pics") + "\n");
     }
-    // Runs dwtool in the temporary folder with its own settings folder; out holds what it
-    // printed (stdout and stderr).
-    int Dwtool(const std::string& arguments) {
-        const char* tool = std::getenv("DWTOOL");
-        if (!tool || !*tool) ADD_FAILURE() << "DWTOOL is not set to the dwtool program";
-        const std::string command = "cd '" + dir.Path().string() + "' && XDG_CONFIG_HOME='" +
-                                    dir.File("config") + "' '" + (tool ? tool : "") + "' " +
-                                    arguments + " >out.txt 2>&1";
-        const int status = std::system(command.c_str());
-        out = ReadFile(dir.File("out.txt"));
-        return status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
     static QRgb At(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
-
-    dwtest::TempDir dir;
-    std::string out;
 };
 
 // A 40 x 40 grey dial, a 2 x 10 red needle pivoting at its foot on the dial's centre, with a

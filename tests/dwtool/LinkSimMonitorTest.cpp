@@ -1,41 +1,19 @@
 // dwtool sim and dwtool monitor end to end on loopback: the sim as a real server, the
 // monitor as its client, and a bare socket where the exact bytes matter. Every step waits for
 // what it expects (a text, a line), never for a stretch of time.
-#include <gtest/gtest.h>
-
-#include <memory>
-
 #include "LinkSimProcess.h"
-#include "support/TempDir.h"
 
 namespace linksim {
 namespace {
 
 using Lines = std::vector<std::string>;
 
-class LinkSimMonitor : public ::testing::Test {
+class LinkSimMonitor : public SimTest {
 protected:
-    std::unique_ptr<ToolProcess> Tool(const std::vector<std::string>& args) {
-        return std::make_unique<ToolProcess>(args, folder_.Path().string());
-    }
-    // Starts `dwtool sim --port 0 --scenario FILE ARGS...` and returns the port of its line
-    // "dwtool sim: listening on 127.0.0.1:PORT" (0 if none).
-    int StartSim(const std::string& scenario, std::vector<std::string> args = {}) {
-        args.insert(args.begin(), {"sim", "--port", "0"});
-        if (!scenario.empty()) args.insert(args.end(), {"--scenario", Scenario(scenario)});
-        const std::string mark = "listening on 127.0.0.1:";
-        sim_ = Tool(args);
-        return sim_->WaitFor(mark) ? atoi(sim_->out.c_str() + sim_->out.find(mark) + mark.size())
-                                   : 0;
-    }
-    std::string Scenario(const std::string& text) { return folder_.Write("scenario.txt", text); }
     std::unique_ptr<ToolProcess> Monitor(int port, std::vector<std::string> args) {
         args.insert(args.begin(), {"monitor", "127.0.0.1:" + std::to_string(port)});
         return Tool(args);
     }
-
-    dwtest::TempDir folder_;
-    std::unique_ptr<ToolProcess> sim_;
 };
 
 TEST_F(LinkSimMonitor, MonitorPrintsWhatTheSimPublishesAndItsValuesReachOtherClients) {

@@ -1,13 +1,14 @@
 #pragma once
 // Helpers of the sim and monitor tests: a dwtool child process (stdout and stderr on one
 // pipe, stdin a pipe for commands), a bare TCP client for looking at the sim's bytes and a
-// loopback port that refuses connections.
+// loopback port that refuses connections; and the fixture that runs dwtool sim.
 //
 // No test depends on timing: every wait is for a condition (a text, a number of lines, the
 // end of a process), with a limit (kPatience) that only a real hang reaches. A process still
 // running at the end is killed.
 #include <arpa/inet.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -15,9 +16,12 @@
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "support/TempDir.h"
 
 namespace linksim {
 
@@ -143,6 +147,28 @@ public:
 
 private:
     int fd_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0), port_ = 0;
+};
+
+// dwtool processes in a temporary folder, one of them the sim.
+class SimTest : public ::testing::Test {
+protected:
+    std::unique_ptr<ToolProcess> Tool(const std::vector<std::string>& args) {
+        return std::make_unique<ToolProcess>(args, folder_.Path().string());
+    }
+    // Starts `dwtool sim --port 0 ARGS... --scenario FILE` and returns the port of its line
+    // "dwtool sim: listening on 127.0.0.1:PORT" (0 if none).
+    int StartSim(const std::string& scenario, std::vector<std::string> args = {}) {
+        args.insert(args.begin(), {"sim", "--port", "0"});
+        if (!scenario.empty()) args.insert(args.end(), {"--scenario", Scenario(scenario)});
+        const std::string mark = "listening on 127.0.0.1:";
+        sim_ = Tool(args);
+        return sim_->WaitFor(mark) ? atoi(sim_->out.c_str() + sim_->out.find(mark) + mark.size())
+                                   : 0;
+    }
+    std::string Scenario(const std::string& text) { return folder_.Write("scenario.txt", text); }
+
+    dwtest::TempDir folder_;
+    std::unique_ptr<ToolProcess> sim_;
 };
 
 }  // namespace linksim

@@ -1,12 +1,8 @@
 // dwtool play end to end: a gauge played against dwtool sim, and the reports of runs that
 // end on a script error, on the server's farewell and on a link that cannot be reached.
-#include <gtest/gtest.h>
-
 #include <QImage>
-#include <memory>
 
 #include "LinkSimProcess.h"
-#include "support/TempDir.h"
 
 namespace linksim {
 namespace {
@@ -26,25 +22,10 @@ std::string Gauge(int port, const std::string& program) {
            program + "]]></program></element>\n</gauge>\n";
 }
 
-class PlayVerb : public ::testing::Test {
-protected:
-    std::unique_ptr<ToolProcess> Tool(const std::vector<std::string>& args) {
-        return std::make_unique<ToolProcess>(args, folder_.Path().string());
-    }
-    int StartSim(const std::string& scenario) {
-        const std::string mark = "listening on 127.0.0.1:";
-        sim_ = Tool({"sim", "--port", "0", "--scenario", folder_.Write("s.txt", scenario),
-                     "--duration", "120"});
-        return sim_->WaitFor(mark) ? atoi(sim_->out.c_str() + sim_->out.find(mark) + mark.size())
-                                   : 0;
-    }
-
-    dwtest::TempDir folder_;
-    std::unique_ptr<ToolProcess> sim_;
-};
+using PlayVerb = SimTest;
 
 TEST_F(PlayVerb, PlaysAgainstTheSimAndWritesTheLastFrame) {
-    const int port = StartSim("rate 40\n100 constant 255\n");
+    const int port = StartSim("rate 40\n100 constant 255\n", {"--duration", "120"});
     ASSERT_GT(port, 0);
     folder_.Write("lamp.dwl", Gauge(port, "link offset 100 server 1\r\nsetcolor value\r\n"));
     auto play = Tool({"play", "lamp.dwl", "--frames", "30", "--png", "last.png"});
@@ -58,7 +39,7 @@ TEST_F(PlayVerb, PlaysAgainstTheSimAndWritesTheLastFrame) {
 }
 
 TEST_F(PlayVerb, ReportsHowTheRunEnded) {
-    const int port = StartSim("rate 40\n100 constant 7\n");
+    const int port = StartSim("rate 40\n100 constant 7\n", {"--duration", "120"});
     ASSERT_GT(port, 0);
     folder_.Write("bad.dwl", Gauge(port, "link offset 100 server 1\r\nround 5\r\n"));
     auto error = Tool({"play", "bad.dwl"});

@@ -1,39 +1,20 @@
 // Runs the built dwtool (path in the environment variable DWTOOL): "render" draws a gauge
 // into a PNG file as the editor shows it, or with --run as the player does.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <QImage>
 
-#include <cstdlib>
-#include <string>
-
-#include "support/TempDir.h"
+#include "DwtoolRun.h"
 
 namespace {
 
-class RenderVerb : public testing::Test {
+class RenderVerb : public dwtooltest::DwtoolTest {
 protected:
-    // The exit code of "dwtool render <arguments>" run in the temporary folder, with a
-    // settings folder of its own so that no user settings are read; stderr goes to err.
-    int Dwtool(const std::string& arguments) {
-        const char* tool = std::getenv("DWTOOL");
-        if (!tool || !*tool) ADD_FAILURE() << "DWTOOL is not set to the dwtool program";
-        const std::string command = "cd '" + dir.Path().string() + "' && XDG_CONFIG_HOME='" +
-                                    dir.File("config") + "' '" + (tool ? tool : "") + "' render " +
-                                    arguments + " 2>'" + dir.File("err.txt") + "'";
-        const int status = std::system(command.c_str());
-        err = dwtest::ReadFile(dir.File("err.txt"));
-        return status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
+    int Render(const std::string& arguments) { return Dwtool("render " + arguments); }
     // The pixels of an output file as 0xRRGGBB; the file must be a PNG.
     QImage Output(const std::string& name) {
         EXPECT_EQ(dwtest::ReadFile(dir.File(name)).substr(0, 8), "\x89PNG\r\n\x1a\n") << name;
         return QImage(QString::fromStdString(dir.File(name))).convertToFormat(QImage::Format_RGB32);
     }
     static QRgb At(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
-
-    dwtest::TempDir dir;
-    std::string err;
 };
 
 std::string Element(const std::string& attributes, const std::string& program) {
@@ -68,7 +49,7 @@ constexpr QRgb kWhite = 0xFFFFFF;
 
 TEST_F(RenderVerb, EditorViewAndSize) {
     WriteGauge(dir);
-    ASSERT_EQ(Dwtool("g.dwl -o out.png"), 0) << err;
+    ASSERT_EQ(Render("g.dwl -o out.png"), 0) << err;
     const QImage pic = Output("out.png");
     // Wide enough for every element, with the extra pixel of a basic graph.
     EXPECT_EQ(pic.size(), QSize(72, 42));
@@ -79,7 +60,7 @@ TEST_F(RenderVerb, EditorViewAndSize) {
     // The needle at 0 degrees points up from (30 + 20, 21) (inset 1: cx 20, cy 21, R 19).
     EXPECT_EQ(At(pic, 50, 10), kWhite);
     EXPECT_EQ(At(pic, 60, 21), kBackground);
-    ASSERT_EQ(Dwtool("g.dwl -o small.png --size 16x8"), 0) << err;
+    ASSERT_EQ(Render("g.dwl -o small.png --size 16x8"), 0) << err;
     const QImage small = Output("small.png");
     EXPECT_EQ(small.size(), QSize(16, 8));
     EXPECT_EQ(At(small, 10, 6), kRed);
@@ -87,25 +68,25 @@ TEST_F(RenderVerb, EditorViewAndSize) {
 
 TEST_F(RenderVerb, RunDrawsThePlayersFrameWithTheGivenValues) {
     WriteGauge(dir);
-    ASSERT_EQ(Dwtool("g.dwl -o run.png --run --var 1:7=90 --frames 2"), 0) << err;
+    ASSERT_EQ(Render("g.dwl -o run.png --run --var 1:7=90 --frames 2"), 0) << err;
     // Position 90: the needle points right, from (50, 21) to (69, 21).
     EXPECT_EQ(At(Output("run.png"), 60, 21), kWhite);
     EXPECT_EQ(At(Output("run.png"), 50, 10), kBackground);
     // Another link's value does not move it.
-    ASSERT_EQ(Dwtool("g.dwl -o other.png --run --var 2:7=90"), 0) << err;
+    ASSERT_EQ(Render("g.dwl -o other.png --run --var 2:7=90"), 0) << err;
     EXPECT_EQ(At(Output("other.png"), 50, 10), kWhite);
 }
 
 TEST_F(RenderVerb, ScriptErrorsMissingFilesAndBadArguments) {
     WriteGauge(dir, "link offset 7 server 1\r\nblorp 3\r\n");
-    EXPECT_EQ(Dwtool("g.dwl -o bad.png --run"), 1);
+    EXPECT_EQ(Render("g.dwl -o bad.png --run"), 1);
     EXPECT_NE(err.find("script error 1 at line 2 in element 2 (needle)"), std::string::npos) << err;
-    EXPECT_EQ(Dwtool("g.dwl -o fine.png"), 0);  // the editor view does not run scripts
-    EXPECT_EQ(Dwtool("none.dwl -o x.png"), 1);
-    EXPECT_EQ(Dwtool("g.dwl -o missing-folder/x.png"), 1);
+    EXPECT_EQ(Render("g.dwl -o fine.png"), 0);  // the editor view does not run scripts
+    EXPECT_EQ(Render("none.dwl -o x.png"), 1);
+    EXPECT_EQ(Render("g.dwl -o missing-folder/x.png"), 1);
     for (const char* bad : {"", " --size 0x5", " --size 10", " --run --var 3:7=1",
                             " --run --var 1:1196=1", " --run --frames 0", " --var 1:7=1"})
-        EXPECT_EQ(Dwtool(std::string("g.dwl") + (*bad ? " -o x.png" : "") + bad), 2) << bad;
+        EXPECT_EQ(Render(std::string("g.dwl") + (*bad ? " -o x.png" : "") + bad), 2) << bad;
 }
 
 }  // namespace

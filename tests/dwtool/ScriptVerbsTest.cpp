@@ -2,55 +2,29 @@
 // scripts and their primary link, "script" runs a script on a fresh element of each real kind.
 // The script language itself is checked in the script tests; here the verbs' options and
 // reports, and what the real element kinds make of the actions.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
-#include <string>
-
-#include "support/TempDir.h"
+#include "DwtoolRun.h"
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string out;
-};
+using dwtooltest::ToolRun;
 
-class ScriptVerbs : public testing::Test {
+class ScriptVerbs : public dwtooltest::DwtoolTest {
 protected:
-    ToolRun Dwtool(const std::string& arguments) {
-        ToolRun run;
-        const char* tool = std::getenv("DWTOOL");
-        if (!tool || !*tool) {
-            ADD_FAILURE() << "DWTOOL is not set to the dwtool program";
-            return run;
-        }
-        const std::string command = "cd '" + dir.Path().string() + "' && '" + tool + "' " +
-                                    arguments + " </dev/null >'" + dir.File("out.txt") +
-                                    "' 2>/dev/null";
-        const int status = std::system(command.c_str());
-        if (status != -1 && WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
-        run.out = dwtest::ReadFile(dir.File("out.txt"));
-        return run;
-    }
-
     // The compiled text exactly (compile --raw) of a source given with its own line ends.
     std::string Raw(const std::string& source, const std::string& flags = "") {
-        const ToolRun run =
-            Dwtool("compile --raw " + flags + " '" + dir.Write("s.txt", source) + "'");
+        const ToolRun run = Run("compile --raw " + flags + " '" + dir.Write("s.txt", source) + "'");
         EXPECT_EQ(run.exitCode, 0);
         return run.out;
     }
 
     ToolRun Compile(const std::string& source, const std::string& flags = "") {
-        return Dwtool("compile " + flags + " '" + dir.Write("c.txt", source) + "'");
+        return Run("compile " + flags + " '" + dir.Write("c.txt", source) + "'");
     }
 
     // Runs a script (lines joined with LF) on a fresh element and returns the report.
     ToolRun Script(const std::string& kind, const std::string& source,
                    const std::string& flags = "") {
-        return Dwtool("script '" + dir.Write("p.txt", source) + "' --kind " + kind + " " + flags);
+        return Run("script '" + dir.Write("p.txt", source) + "' --kind " + kind + " " + flags);
     }
 
     // Whether the report of `Script(kind, source)` holds `part`.
@@ -60,8 +34,6 @@ protected:
         EXPECT_NE(run.out.find(part), std::string::npos) << source << "\n" << run.out;
         return run.out.find(part) != std::string::npos;
     }
-
-    dwtest::TempDir dir;
 };
 
 TEST_F(ScriptVerbs, CompileRawKeepsLineEndsAndTakesTheShapeFlag) {
@@ -88,8 +60,8 @@ TEST_F(ScriptVerbs, CompileShowsLinesMarksAndThePrimaryLink) {
               "primary link: none (the program is \"none\")\n");
     EXPECT_EQ(Compile("link offset 3000\n").out.find("primary link: offset"), std::string::npos);
     EXPECT_EQ(Compile("", "--click").out, "compiled click program: empty (a run does nothing)\n");
-    EXPECT_EQ(Dwtool("compile --kind gauge x").exitCode, 2);
-    EXPECT_EQ(Dwtool("compile missing-file.txt").exitCode, 1);
+    EXPECT_EQ(Run("compile --kind gauge x").exitCode, 2);
+    EXPECT_EQ(Run("compile missing-file.txt").exitCode, 1);
 }
 
 TEST_F(ScriptVerbs, ScriptReportsEveryRun) {
@@ -150,11 +122,11 @@ TEST_F(ScriptVerbs, ActionsOnTheRealKinds) {
 }
 
 TEST_F(ScriptVerbs, ScriptUsage) {
-    EXPECT_EQ(Dwtool("script x.txt").exitCode, 2);
-    EXPECT_EQ(Dwtool("script x.txt --kind gauge").exitCode, 2);
-    EXPECT_EQ(Dwtool("script x.txt --kind text --var 1=2").exitCode, 2);
-    EXPECT_EQ(Dwtool("script x.txt --kind text --runs 0").exitCode, 2);
-    EXPECT_EQ(Dwtool("script missing.txt --kind text").exitCode, 1);
+    EXPECT_EQ(Run("script x.txt").exitCode, 2);
+    EXPECT_EQ(Run("script x.txt --kind gauge").exitCode, 2);
+    EXPECT_EQ(Run("script x.txt --kind text --var 1=2").exitCode, 2);
+    EXPECT_EQ(Run("script x.txt --kind text --runs 0").exitCode, 2);
+    EXPECT_EQ(Run("script missing.txt --kind text").exitCode, 1);
 }
 
 }  // namespace

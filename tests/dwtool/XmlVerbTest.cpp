@@ -1,40 +1,13 @@
 // Runs the built dwtool (path in the environment variable DWTOOL) on XML files.
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
-#include <string>
-
-#include "support/TempDir.h"
+#include "DwtoolRun.h"
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using dwtooltest::ToolRun;
 
-class DwtoolXml : public testing::Test {
+class DwtoolXml : public dwtooltest::DwtoolTest {
 protected:
-    ToolRun Dwtool(const std::string& arguments) {
-        ToolRun run;
-        const char* tool = std::getenv("DWTOOL");
-        if (!tool || !*tool) {
-            ADD_FAILURE() << "DWTOOL is not set to the dwtool program";
-            return run;
-        }
-        const std::string command = std::string("'") + tool + "' " + arguments + " >'" +
-                                    dir.File("out.txt") + "' 2>'" + dir.File("err.txt") + "'";
-        const int status = std::system(command.c_str());
-        if (status != -1 && WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
-        run.out = dwtest::ReadFile(dir.File("out.txt"));
-        run.err = dwtest::ReadFile(dir.File("err.txt"));
-        return run;
-    }
     std::string Quoted(const std::string& path) { return "'" + path + "'"; }
-
-    dwtest::TempDir dir;
 };
 
 const std::string kGauge =
@@ -44,7 +17,7 @@ const std::string kGauge =
     "</gauge>\r\n";
 
 TEST_F(DwtoolXml, PrintsTheWholeDocumentFormatted) {
-    const ToolRun run = Dwtool("xml " + Quoted(dir.Write("g.dwl", kGauge)));
+    const ToolRun run = Run("xml " + Quoted(dir.Write("g.dwl", kGauge)));
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out,
               "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n"
@@ -58,14 +31,14 @@ TEST_F(DwtoolXml, PrintsTheWholeDocumentFormatted) {
               "</gauge>\n");
     EXPECT_EQ(run.err, "");
     // A required root prints that element.
-    const ToolRun root = Dwtool("xml " + Quoted(dir.File("g.dwl")) + " --root GAUGE");
+    const ToolRun root = Run("xml " + Quoted(dir.File("g.dwl")) + " --root GAUGE");
     EXPECT_EQ(root.exitCode, 0) << root.err;
     EXPECT_EQ(root.out.substr(0, 26), "<gauge version=\"2.0.0.0\">\n");
 }
 
 TEST_F(DwtoolXml, ParseErrorGoesToStderrWithExitCode1) {
     const std::string path = dir.Write("bad.dwl", "<gauge>\n  <element></gauge>\n");
-    const ToolRun run = Dwtool("xml " + Quoted(path));
+    const ToolRun run = Run("xml " + Quoted(path));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "XML Parsing error: XML Parsing error inside file '" + path +
@@ -86,17 +59,17 @@ TEST_F(DwtoolXml, AMillionLevelsAreRefusedWithTheirError) {
 
 TEST_F(DwtoolXml, WrongRootMissingFileAndBadArguments) {
     const ToolRun run =
-        Dwtool("xml " + Quoted(dir.Write("other.xml", "<panel/>\n")) + " --root gauge");
+        Run("xml " + Quoted(dir.Write("other.xml", "<panel/>\n")) + " --root gauge");
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("Error: First Tag not found\nAt line 1, column 1.\n"
                            "First Tag should be 'gauge'.\n"),
               std::string::npos)
         << run.err;
-    const ToolRun missing = Dwtool("xml " + Quoted(dir.File("none.dwl")));
+    const ToolRun missing = Run("xml " + Quoted(dir.File("none.dwl")));
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_NE(missing.err.find("Error: File not found"), std::string::npos);
     for (const char* bad : {"xml", "xml a.dwl --root", "xml a.dwl b.dwl"})
-        EXPECT_EQ(Dwtool(bad).exitCode, 2) << bad;
+        EXPECT_EQ(Run(bad).exitCode, 2) << bad;
 }
 
 }  // namespace

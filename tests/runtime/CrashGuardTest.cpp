@@ -29,16 +29,20 @@ bool EndedAbnormally(int status) {
     return WIFSIGNALED(status) || (WIFEXITED(status) && WEXITSTATUS(status) != 0);
 }
 
-class CrashGuardTest : public testing::TestWithParam<int> {
+class CrashFiles : public testing::Test {
 protected:
-    void SetUp() override { GTEST_FLAG_SET(death_test_style, "fast"); }
     dwtest::TempDir folder;
     dwtest::MemorySettingsStore store;
+    const std::string record = folder.File("dialwright.crash");
+};
+
+class CrashGuardTest : public CrashFiles, public testing::WithParamInterface<int> {
+protected:
+    void SetUp() override { GTEST_FLAG_SET(death_test_style, "fast"); }
 };
 
 TEST_P(CrashGuardTest, FatalSignalLeavesARecordThatTheNextStartTurnsIntoTheReport) {
     const int signal = GetParam();
-    const std::string record = folder.File("dialwright.crash");
     EXPECT_EXIT(
         {
             CrashGuard guard(record);
@@ -60,10 +64,7 @@ TEST_P(CrashGuardTest, FatalSignalLeavesARecordThatTheNextStartTurnsIntoTheRepor
 INSTANTIATE_TEST_SUITE_P(Signals, CrashGuardTest,
                          testing::Values(SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT));
 
-TEST(CrashGuardEndTest, RunWithoutFaultLeavesNoRecordAndRestoresHandlers) {
-    dwtest::TempDir folder;
-    dwtest::MemorySettingsStore store;
-    const std::string record = folder.File("dialwright.crash");
+TEST_F(CrashFiles, RunWithoutFaultLeavesNoRecordAndRestoresHandlers) {
     struct sigaction before {};
     sigaction(SIGSEGV, nullptr, &before);
     {
@@ -78,7 +79,7 @@ TEST(CrashGuardEndTest, RunWithoutFaultLeavesNoRecordAndRestoresHandlers) {
     EXPECT_EQ(store.Size(), 0u);
 }
 
-TEST(CrashRecordTest, OnlyWellFormedRecordsAreReports) {
+TEST_F(CrashFiles, OnlyWellFormedRecordsAreReports) {
     EXPECT_EQ(FormatCrashRecord({8001, 3, 11}), "DW-CRASH 8001 3 11\n");
     struct Case {
         const char* text;
@@ -90,16 +91,13 @@ TEST(CrashRecordTest, OnlyWellFormedRecordsAreReports) {
           Case{"DW-CRASH 8001 -4 11", false}, Case{"XX-CRASH 8001 3 11", false}})
         EXPECT_EQ(ParseCrashRecord(c.text).has_value(), c.valid) << c.text;
 
-    dwtest::TempDir folder;
-    dwtest::MemorySettingsStore store;
     const std::string garbage = folder.Write("bad.crash", "not a record");
     EXPECT_FALSE(TakeCrashRecord(garbage, store).has_value());
     EXPECT_FALSE(std::filesystem::exists(garbage));  // an unreadable record is dropped
     EXPECT_EQ(store.Size(), 0u);
 }
 
-TEST(RecoveryFileTest, KeepsAModifiedGaugeUntilRemoved) {
-    dwtest::TempDir folder;
+TEST_F(CrashFiles, RecoveryFileKeepsAModifiedGaugeUntilRemoved) {
     const std::string path = folder.File("dialwright.recovery");
     EXPECT_FALSE(FindRecoveryFile(path).has_value());
     const std::string text = "<?xml version=\"1.0\"?>\n<gauge>\r\n</gauge>\n";

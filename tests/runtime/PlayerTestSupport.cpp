@@ -54,18 +54,12 @@ CElement* Gauge::Image(Rect rect, const std::string& program, const std::string&
 
 int ClosedPort() {
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    sockaddr_in address{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
     socklen_t length = sizeof address;
     bind(fd, reinterpret_cast<sockaddr*>(&address), length);
     getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
     close(fd);
     return ntohs(address.sin_port);
-}
-
-unsigned PixelAt(const QImage& frame, int x, int y) {
-    return frame.pixel(x, y) & 0xFFFFFFu;
 }
 
 void PlayerTest::SetUp() {
@@ -143,10 +137,6 @@ void PlayerTest::PlayWindow(CPlayerDlg& player, std::function<bool(CPlayerDlg&)>
 
 int PlayerTest::RunTime(const char* key) const {
     return store.ReadInt(settings::kRunTime, key, -12345);
-}
-
-QImage PlayerTest::Frame(CPlayerDlg& player) {
-    return player.Session().Frames().CopyShown();
 }
 
 }  // namespace playertest

@@ -31,9 +31,8 @@ std::string Lines(std::initializer_list<const char*> lines);
 // The editor's side of a run: the owner the elements go back to.
 class EditorOwner : public dw::IElementOwner {
 public:
-    void InvalidateRect(const dw::Rect&) override { ++invalidations; }
+    void InvalidateRect(const dw::Rect&) override {}
     dw::Point ClientOriginOnScreen() const override { return {}; }
-    int invalidations = 0;
 };
 
 // An element kind whose drawing throws while the player runs (a fault).
@@ -55,9 +54,6 @@ struct Gauge {
 // A free port on 127.0.0.1 where nobody listens.
 int ClosedPort();
 
-// The pixel of a frame at a point, as 0x00RRGGBB.
-unsigned PixelAt(const QImage& frame, int x, int y);
-
 class PlayerTest : public testing::Test {
 protected:
     void SetUp() override;
@@ -74,8 +70,6 @@ protected:
     void PlayWindow(dw::CPlayerDlg& player, std::function<bool(dw::CPlayerDlg&)> step,
                     Ms limit = Ms(15000));
     int RunTime(const char* key) const;
-    // The last published frame.
-    static QImage Frame(dw::CPlayerDlg& player);
 
     dwtest::MemorySettingsStore store;
     dwtest::ScriptedInteraction ui;
