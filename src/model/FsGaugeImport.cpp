@@ -102,7 +102,6 @@ public:
         element.mainProgram.clear();
         element.clickProgram.clear();
         if (image.anchor == FsAnchor::Centre) element.MoveCentreTo(Clamp(image.x), Clamp(image.y));
-        pixels_ += std::int64_t{element.GetWidth()} * element.GetHeight();
         out_.report.imported.push_back(
             Label(image) + ": " + image.imageName + " at " + RectText(element.GetRect()) +
             (bitmap.state == Bitmap::State::Failed ? " (no picture)" : ""));
@@ -138,17 +137,21 @@ private:
     bool Fits(const FsGaugeImage& image, const ElementGeometry& placed,
               const ElementGeometry& expected) {
         std::string why;
-        if (!IsLoadableGeometry(placed, limits_)) {
+        if (!WithinLimits(placed)) {
             why = "it lies beyond the allowed size or position";
-        } else if (!IsLoadableGeometry(expected, limits_)) {
+        } else if (!WithinLimits(expected)) {
             why = "its bitmap of " + std::to_string(expected.width) + " x " +
                   std::to_string(expected.height) + " pixels is larger than an element may be";
-        } else if (pixels_ + expected.Pixels() > limits_.maxTotalPixels) {
-            why = "the gauge's pictures together would be too large to draw";
         }
         if (why.empty()) return true;
         out_.report.skipped.push_back(Label(image) + ": " + image.imageName + " left out: " + why);
         return false;
+    }
+
+    // Whether the geometry is buildable as it is (the reader would clamp it otherwise).
+    bool WithinLimits(const ElementGeometry& g) const {
+        const ElementGeometry c = ClampGeometry(g, limits_);
+        return c.left == g.left && c.top == g.top && c.width == g.width && c.height == g.height;
     }
 
     const ElementFactory& factory_;
@@ -157,7 +160,6 @@ private:
     FsArtLocator& locator_;
     FsImportBuild& out_;
     std::map<std::string, Bitmap> bitmaps_;
-    std::int64_t pixels_ = 0;
 };
 
 }  // namespace
