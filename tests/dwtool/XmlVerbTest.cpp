@@ -49,7 +49,7 @@ TEST_F(DwtoolXml, AMillionLevelsAreRefusedWithTheirError) {
     std::string deep;
     for (int i = 0; i < 1000000; ++i) deep += "<a>";
     const std::string path = dir.Write("deep.xml", deep);
-    const ToolRun run = Dwtool("xml " + Quoted(path));
+    const ToolRun run = Run("xml " + Quoted(path));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out, "");
     EXPECT_NE(run.err.find("Error: Elements nested too deeply\nAt line 1, column 769.\n"),
