@@ -18,6 +18,7 @@
 #include "model/CGaugeDocument.h"
 #include "model/ElementFactory.h"
 #include "model/HeadlessGaugeHost.h"
+#include "model/SurfaceBudget.h"
 #include "platform/DecliningInteraction.h"
 #include "runtime/ElementKinds.h"
 
@@ -37,8 +38,7 @@ public:
 dw::GaugeLimits FuzzLimits() {
     dw::GaugeLimits limits;
     limits.maxElements = 500;
-    limits.maxElementPixels = 256 * 256;
-    limits.maxTotalPixels = 1024 * 1024;
+    limits.maxElementSide = 256;
     return limits;
 }
 
@@ -110,6 +110,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication app(*argc, *argv);
     dw::RegisterAllKinds(dw::ElementFactory::Instance());
+    dw::SurfaceBudget::Instance().SetLimit(64LL * 1024 * 1024);
     return 0;
 }
 

@@ -14,6 +14,7 @@
 
 #include "files/XmlNode.h"
 #include "model/CElement.h"
+#include "model/SurfaceBudget.h"
 
 namespace dw {
 
@@ -59,8 +60,13 @@ public:
     std::atomic<bool> looping{false};
     std::atomic<bool> playing{false};
 
-    // Drawing state
-    QImage iconBitmap;  // the icon stretched to the element's size
+    // Drawing state: the icon stretched to the element's size, charged to the surface budget
+    // like every other element surface (null when the budget refused it).
+    SurfaceCharge iconCharge;
+    QImage iconBitmap;
+    std::int64_t SurfaceBytes() const override {
+        return CElement::SurfaceBytes() + iconCharge.Bytes();
+    }
 
 private:
     void CreateSurface();

@@ -19,9 +19,8 @@ constexpr char kAudioPatterns[] = "*.wav;*.wma;*.mp3";
 }  // namespace
 
 void CAudio::CreateSurface() {
-    iconBitmap = QImage(ElementSurface::ClampSide(width), ElementSurface::ClampSide(height),
-                        QImage::Format_RGB32);
-    iconBitmap.fill(Qt::black);
+    iconBitmap = QImage();  // the old icon's pixels go before the new ones are charged
+    iconBitmap = AllocateSurface(width, height, 1, iconCharge);
 }
 
 void CAudio::Draw(QPainter& painter) {

@@ -191,4 +191,20 @@ TEST_F(LargeGauge, ElementsBeyondTheBudgetAreKeptDrawnEmptyAndReportedOnce) {
     EXPECT_EQ(SurfaceBudget::Instance().SurfacesDrawnEmpty(), emptyBefore);
 }
 
+TEST_F(LargeGauge, AudioIconsAreChargedToTheBudgetLikeEveryOtherSurface) {
+    const BudgetGuard budget(SurfaceBudget::SurfaceBytes(100, 100));
+    const int emptyBefore = SurfaceBudget::Instance().SurfacesDrawnEmpty();
+    const std::int64_t inUseBefore = SurfaceBudget::Instance().InUse();
+    ASSERT_TRUE(Open(WriteGauge(
+        "loud.dwl", "2.0.0.0", "",
+        "<element type=\"audio\" file=\"a.wav\" left=\"0\" top=\"0\" width=\"16384\" "
+        "height=\"16384\"/>\n<element type=\"audio\" file=\"b.wav\" left=\"0\" top=\"0\" "
+        "width=\"40\" height=\"48\"/>\n")));
+    ASSERT_EQ(doc.elements.Count(), 2u);
+    EXPECT_EQ(SurfaceBudget::Instance().SurfacesDrawnEmpty(), emptyBefore + 1);
+    EXPECT_EQ(SurfaceBudget::Instance().InUse() - inUseBefore, SurfaceBudget::SurfaceBytes(40, 48));
+    doc.elements.Clear();
+    EXPECT_EQ(SurfaceBudget::Instance().InUse(), inUseBefore);
+}
+
 }  // namespace
