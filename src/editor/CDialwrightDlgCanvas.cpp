@@ -21,6 +21,7 @@ void CDialwrightDlg::CanvasKey(int qtKey, Qt::KeyboardModifiers modifiers) {
         ExecuteCommand(command);
         if (closing) return;
     }
+    document.TellSurfacesDrawnEmpty();
     UpdateStatusLine();
 }
 
@@ -38,17 +39,21 @@ void CDialwrightDlg::CanvasContextMenu(const QPoint& globalPos) {
 void CDialwrightDlg::CanvasWheel(bool forward) {
     EditContext edit = Edit();
     TurnSelection(edit, forward);
+    document.TellSurfacesDrawnEmpty();
     UpdateStatusLine();
 }
 
 void CDialwrightDlg::CanvasDrop(const std::vector<std::string>& paths) {
     EditContext edit = Edit();
     DropFiles(edit, paths);
+    document.TellSurfacesDrawnEmpty();
     UpdateMenuStates();
     UpdateStatusLine();
 }
 
 void CDialwrightDlg::CanvasPointerChanged() {
+    // A resize by the mouse is told once the button is up.
+    if (mouse.GetState() == CanvasMouse::State::Idle) document.TellSurfacesDrawnEmpty();
     UpdateStatusLine();
 }
 

@@ -114,6 +114,7 @@ bool CDialwrightDlg::ExecuteCommand(int id) {
     if (handler == handlers.end() || !IsCommandEnabled(id)) return false;
     handler->second();
     if (closing) return true;
+    document.TellSurfacesDrawnEmpty();
     UpdateMenuStates();
     UpdateStatusLine();
     // Keys go to the canvas again after a dialog or a menu.

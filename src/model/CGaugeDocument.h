@@ -117,10 +117,11 @@ public:
 
     // Elements whose drawing surface the budget refused (they are kept and drawn empty).
     static int SurfacesDrawnEmpty();
-    // Tells the user, in one message, when more elements draw empty than `before` (a count
-    // taken with SurfacesDrawnEmpty before a command); the editor calls it after commands
-    // that resize elements. True when it told.
-    bool ReportSurfacesDrawnEmpty(int before);
+    // Tells the user, in one message, when more elements draw empty than when this was last
+    // asked (or since the document was made); the editor asks after every command, key,
+    // drop and mouse gesture, so refusals of resizes, dialogs and runs are told once. True
+    // when it told.
+    bool TellSurfacesDrawnEmpty();
 
 private:
     bool LoadGaugeFile(bool insert);
@@ -142,6 +143,8 @@ private:
     IGaugeHost& host;
     ISettingsStore* settings;
     GaugeReader reader;
+    // Elements drawing empty when the user was last told (TellSurfacesDrawnEmpty).
+    int drawnEmptyTold = SurfacesDrawnEmpty();
 };
 
 }  // namespace dw

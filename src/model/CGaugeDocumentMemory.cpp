@@ -3,6 +3,7 @@
 // command with a message and the gauge as it was.
 #include <new>
 #include <string>
+#include <utility>
 
 #include "model/CGaugeDocument.h"
 #include "model/SurfaceBudget.h"
@@ -30,8 +31,9 @@ int CGaugeDocument::SurfacesDrawnEmpty() {
     return SurfaceBudget::Instance().SurfacesDrawnEmpty();
 }
 
-bool CGaugeDocument::ReportSurfacesDrawnEmpty(int before) {
+bool CGaugeDocument::TellSurfacesDrawnEmpty() {
     const int now = SurfacesDrawnEmpty();
+    const int before = std::exchange(drawnEmptyTold, now);
     if (now <= before) return false;
     const std::int64_t megabytes = SurfaceBudget::Instance().Limit() / (1024 * 1024);
     ui.ShowMessage(
@@ -47,23 +49,20 @@ bool CGaugeDocument::ReportSurfacesDrawnEmpty(int before) {
 }
 
 bool CGaugeDocument::LoadGauge(bool insert) {
-    const int before = SurfacesDrawnEmpty();
     const bool loaded = Guarded([&] { return LoadGaugeFile(insert); });
-    if (loaded) ReportSurfacesDrawnEmpty(before);
+    if (loaded) TellSurfacesDrawnEmpty();
     return loaded;
 }
 
 bool CGaugeDocument::InsertFragment(const std::string& text, bool restoringUndo) {
-    const int before = SurfacesDrawnEmpty();
     const bool inserted = Guarded([&] { return InsertFragmentText(text, restoringUndo); });
-    if (inserted) ReportSurfacesDrawnEmpty(before);
+    if (inserted) TellSurfacesDrawnEmpty();
     return inserted;
 }
 
 bool CGaugeDocument::RestoreSnapshot(const std::string& text) {
-    const int before = SurfacesDrawnEmpty();
     const bool restored = Guarded([&] { return RestoreSnapshotText(text); });
-    if (restored) ReportSurfacesDrawnEmpty(before);
+    if (restored) TellSurfacesDrawnEmpty();
     return restored;
 }
 

@@ -2,6 +2,7 @@
 // line.
 #include "EditorTestSupport.h"
 #include "editor/EditCommands.h"
+#include "support/BudgetGuard.h"
 
 namespace {
 
@@ -165,3 +166,21 @@ TEST_F(CanvasTest, HotKeysFromTheStoreFireWithTheirModifiers) {
 }
 
 }  // namespace
+
+TEST_F(CanvasTest, AResizeBeyondTheDrawingMemoryIsToldOnceTheButtonIsUp) {
+    Start();
+    // Room for the two surfaces of a 100 x 100 element, not for a 200 x 200 one.
+    const BudgetGuard budget(SurfaceBudget::Instance().InUse() +
+                             3 * SurfaceBudget::SurfaceBytes(100, 100));
+    CElement* e = Add({100, 100, 200, 200});
+    Click({150, 150});
+    Press({195, 195});
+    MoveTo({295, 295});
+    EXPECT_TRUE(ui.messages.empty());  // not in the middle of the gesture
+    Release({295, 295});
+    EXPECT_EQ(e->GetRect(), (Rect{100, 100, 295, 295}));  // kept at its new size
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].title, "Gauge too large to draw");
+    Key(Qt::Key_Right);  // later commands tell nothing new
+    EXPECT_EQ(ui.messages.size(), 1u);
+}
