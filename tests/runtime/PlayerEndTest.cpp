@@ -1,4 +1,5 @@
-// Every way a run ends, and the "RunTime" report each leaves for the editor.
+// The ways a run ends in the player window, and the "RunTime" report each leaves for the
+// editor (a farewell and script errors of the main program: the session and dwtool play tests).
 #include <QTest>
 #include <thread>
 
@@ -77,23 +78,6 @@ const EndCase kEndCases[] = {
          return true;
      },
      true, 0, 0, 0, EndReason::User, ""},
-    {"ServerFarewell", Plain,
-     [](CPlayerDlg&, dwtest::ZekoTestServer& server) {
-         server.Send("Arn.Fin:");
-         return true;
-     },
-     true, 0, 0, 0, EndReason::Farewell, ""},
-    {"ScriptError",
-     [](Gauge& gauge, PlayerRequest&, int) {
-         gauge.Shape({0, 0, 10, 10}, Lines({"link offset 5 server 1"}));
-         gauge.Shape({0, 0, 10, 10},
-                     Lines({"link offset 5 server 1", "if value > 3", "round 5", "endif"}));
-     },
-     [](CPlayerDlg&, dwtest::ZekoTestServer& server) {
-         server.Send("Arn.Resp:5=4:");
-         return true;
-     },
-     true, 1, 3, 2, EndReason::ScriptError, ""},
     {"ClickScriptError",
      [](Gauge& gauge, PlayerRequest&, int) {
          gauge.Image({0, 0, 50, 50}, "None", Lines({"value = 1", "round 5"}));
@@ -110,13 +94,6 @@ const EndCase kEndCases[] = {
      },
      [](CPlayerDlg&, dwtest::ZekoTestServer&) { return true; }, false, 8001, 0, 2, EndReason::Fault,
      "Internal DW error."},
-    {"Link1Unreachable",
-     [](Gauge& gauge, PlayerRequest& request, int closedPort) {
-         Plain(gauge, request, 0);
-         request.link1.port = closedPort;
-     },
-     [](CPlayerDlg&, dwtest::ZekoTestServer&) { return true; }, false, 9001, 0, 0,
-     EndReason::LinkFailed, ""},
     {"BothLinksUnreachable",
      [](Gauge& gauge, PlayerRequest& request, int closedPort) {
          Plain(gauge, request, 0);
