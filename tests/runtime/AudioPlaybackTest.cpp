@@ -1,14 +1,11 @@
-// The audio element in runs without a window: plays to the end, loops until stopped, two
-// at once, plays ignored while playing or switched off, the alias counter, media errors,
-// file formats and the icon.
+// The audio element in runs without a window: two at once each to its end, loops until
+// stopped, plays ignored while playing, media errors, file formats and the icon.
 #include <QElapsedTimer>
-#include <QPainter>
 #include <QTimer>
 #include <fstream>
 
 #include "PlayerTestSupport.h"
 #include "render/RenderServices.h"
-#include "runtime/AudioIcon.h"
 #include "runtime/CAudio.h"
 #include "runtime/HeadlessPlayer.h"
 #include "runtime/MediaDevices.h"
@@ -128,7 +125,7 @@ TEST_F(AudioTest, TwoPlayAtOnceEachOnceToItsEndAndOnlyTheFinishedOneCloses) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(AudioTest, PlayIsIgnoredWhilePlayingAndWhileSwitchedOff) {
+TEST_F(AudioTest, PlayIsIgnoredWhilePlaying) {
     Gauge gauge;
     CAudio* playingOne =
         Audio(gauge, WriteWav(folder, "long.wav", 4000), Lines({"link offset 5 server 1", "play"}));
@@ -143,31 +140,6 @@ TEST_F(AudioTest, PlayIsIgnoredWhilePlayingAndWhileSwitchedOff) {
         return phase == 1 && playingOne->lastValue == 2.0f;
     });
     EXPECT_EQ(playingOne->deviceId.load(), first);
-
-    Gauge offGauge;
-    CAudio* switchedOff = Audio(offGauge, WriteWav(folder, "off.wav", 100),
-                                Lines({"link offset 6 server 1", "switchoff", "play"}));
-    Run(
-        offGauge, [&](HeadlessPlayer& player) { return player.Frames() > 2; }, true);
-    EXPECT_EQ(switchedOff->deviceId.load(), 0u);
-    EXPECT_FALSE(switchedOff->playing.load());
-}
-
-TEST_F(AudioTest, AliasCounterGoesOnAcrossRunsAndEveryRunStartsWithTheScript) {
-    Gauge gauge;
-    CAudio* audio =
-        Audio(gauge, WriteWav(folder, "beep.wav", 50), Lines({"link offset 5 server 1", "play"}));
-    std::uint32_t devices[2] = {};
-    for (std::uint32_t& device : devices) {
-        Run(
-            gauge, [&](HeadlessPlayer&) { return (device = audio->deviceId.load()) != 0; }, true);
-        // The editor draws the element after a run: its last value is forgotten.
-        QImage canvas(64, 64, QImage::Format_RGB32);
-        QPainter painter(&canvas);
-        audio->Draw(painter);
-    }
-    EXPECT_EQ(devices[1], devices[0] + 1);
-    EXPECT_EQ(MediaDevices::AliasOf(devices[1]), "Wav-" + std::to_string(devices[1]));
 }
 
 TEST_F(AudioTest, UnplayableFileShowsTheMediaErrorAndIsNotTriedAgain) {
@@ -223,9 +195,6 @@ TEST(AudioElementTest, RebuildChecksTheExtensionAndDrawsTheIcon) {
         }
     }
     InstallRenderServices(previous);
-    const QImage& icon = LoudspeakerIcon();
-    EXPECT_EQ(icon.size(), QSize(40, 48));
-    EXPECT_EQ(icon.pixel(0, 0) & 0xFFFFFFu, 0u);  // on black
 }
 
 }  // namespace
