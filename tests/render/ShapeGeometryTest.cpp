@@ -33,11 +33,8 @@ TEST(ShapeGeometry, ArcPositionAndSweepInWholeDegrees) {
 }
 
 TEST(ShapeGeometry, ScaleTicksFromStartToEndAndBounded) {
-    EXPECT_THAT(dw::ScaleTickAngles(0.0f, 360.0f, 4.0f),
-                ElementsAre(0.0, 360.0, 270.0, 180.0, 90.0));
     EXPECT_THAT(dw::ScaleTickAngles(270.0f, 90.0f, 3.0f), ElementsAre(270.0, 450.0, 360.0));
     EXPECT_TRUE(dw::ScaleTickAngles(0.0f, 90.0f, -3.0f).empty());
-    EXPECT_EQ(dw::ScaleTickAngles(0.0f, 100.0f, 3.5f).size(), 3u);  // tick at 0 and 2 more
     EXPECT_EQ(dw::ScaleTickAngles(0.0f, 100.0f, 1e30f).size(),
               static_cast<std::size_t>(dw::kMaxScaleTicks));
     EXPECT_TRUE(dw::ScaleTickAngles(0.0f, 100.0f, std::numeric_limits<float>::quiet_NaN()).empty());
