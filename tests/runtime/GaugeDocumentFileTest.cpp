@@ -1,10 +1,10 @@
 // The gauge document's file commands: Save, Save As, Open, Insert, with the version rules,
 // refusals, all-or-nothing loads and the working folder. (Reading back what was saved is
 // checked byte for byte by the dwtool resave tests.)
-#include <QImage>
 #include <filesystem>
 
 #include "GaugeTestSupport.h"
+#include "support/FsGaugeText.h"
 
 namespace {
 
@@ -172,16 +172,12 @@ TEST_F(FileOpen, ReopeningTheEditedFileAsksFirst) {
 }
 
 TEST_F(FileOpen, AWindowsGaugeFindsItsFilesInAnyLetterCase) {
-    std::filesystem::create_directories(dir.Path() / "Gauges" / "Img");
-    const std::string picture = dir.File("Gauges/Img/Dial.PNG");
-    QImage image(7, 5, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    ASSERT_TRUE(image.save(QString::fromStdString(picture), "PNG"));
+    dir.Write("Gauges/Img/Dial.BMP", dwtest::BmpBytes(7, 5, 0xFF0000));
     // Stored as on Windows: a backslash and other letter case; no size, so the element
     // takes the picture's own size once the picture is found.
     const std::string path =
         WriteGauge("Gauges/Panel.DWL", "2.0.0.0", "name=\"Win\"",
-                   "<element type=\"graph\" file=\"IMG\\dial.png\" left=\"3\" top=\"4\"/>");
+                   "<element type=\"graph\" file=\"IMG\\dial.bmp\" left=\"3\" top=\"4\"/>");
     ASSERT_TRUE(Open(path));  // the dialog's path is kept lower-cased
     EXPECT_EQ(doc.gaugePath, LowerLatin1(path));
     EXPECT_EQ(WorkingFolder(), LowerLatin1((dir.Path() / "Gauges").string()));
