@@ -1,4 +1,4 @@
-// The gauge document's New command, Copy, Cut and Paste through the clipboard, and undo
+// The gauge document's New command, Copy and Paste through the clipboard, and undo
 // snapshots (the save prompt's answers are driven through the editor window's tests).
 #include "GaugeTestSupport.h"
 #include "files/GaugeSkeleton.h"
@@ -31,7 +31,7 @@ TEST_F(NewGauge, StartsAnEmptyGaugeAndOpensItsProperties) {
     EXPECT_EQ(host.aliasFiles, std::vector<std::string>{"/data/alias.txt"});
 }
 
-TEST_F(Clipboard, CopyAndCutTheSelectedElementsInListOrder) {
+TEST_F(Clipboard, CopyWritesTheSelectedElementsInListOrderAsAFragment) {
     FillDocument();
     doc.elements.At(3)->Select(true);
     doc.elements.At(1)->Select(true);
@@ -47,14 +47,6 @@ TEST_F(Clipboard, CopyAndCutTheSelectedElementsInListOrder) {
     clipboard.text = "just some text";
     EXPECT_FALSE(doc.PasteFragment());
     EXPECT_TRUE(host.undoCodes.empty());
-
-    // Cut of three elements including the head: the rest keep their order.
-    doc.elements.Append(dwtest::Sample(dwtest::kGraph));
-    for (std::size_t i : {0u, 1u, 2u, 3u, 4u}) doc.elements.At(i)->Select(i % 2 == 0);
-    doc.CutSelection();
-    EXPECT_EQ(Layout(doc.elements), "text -5,7 g0 | audio 10,10 g0");
-    EXPECT_TRUE(doc.modified);
-    EXPECT_EQ(ParseString(clipboard.text, "gauge", nullptr).ChildCount("element"), 3);
 }
 
 TEST_F(Clipboard, PasteOffsetsGroupsAndSelectsTheNewElements) {
@@ -105,11 +97,9 @@ TEST_F(Clipboard, SnapshotsHoldOnlyTheElementsAndRestoreThemInPlace) {
     ASSERT_TRUE(doc.RestoreSnapshot(snapshot));
     EXPECT_EQ(doc.SnapshotText(), snapshot);
     EXPECT_TRUE(doc.modified);
-    // Restoring appends without offset, group or selection.
-    ASSERT_TRUE(doc.InsertFragment(snapshot, true));
-    EXPECT_EQ(Layout(doc.elements), kSampleLayout + " | " + kSampleLayout);
+    EXPECT_EQ(Layout(doc.elements), kSampleLayout);  // no offset, group or selection
     EXPECT_FALSE(doc.RestoreSnapshot("<gauge"));
-    EXPECT_EQ(doc.elements.Count(), 8u);
+    EXPECT_EQ(doc.elements.Count(), 4u);
     ASSERT_TRUE(doc.RestoreSnapshot(empty));
     EXPECT_TRUE(doc.elements.Empty());
 }
