@@ -1,7 +1,5 @@
 // The audio element in runs without a window: two at once each to its end, loops until
 // stopped, plays ignored while playing, media errors, file formats and the icon.
-#include <QElapsedTimer>
-#include <QTimer>
 #include <fstream>
 
 #include "PlayerTestSupport.h"
@@ -56,19 +54,13 @@ protected:
         config.store = &store;
         config.ui = &ui;
         HeadlessPlayer player(config, {});
-        QTimer timer;
-        QElapsedTimer clock;
-        clock.start();
-        QObject::connect(&timer, &QTimer::timeout, [&] {
-            if (clock.elapsed() > 15000) {
-                ADD_FAILURE() << "the run did not reach its end in time";
-                player.Stop();
-            } else if (step(player)) {
-                player.Stop();
-            }
-        });
-        timer.start(5);
-        player.Run(&editor);
+        const auto stop = [&] { player.Stop(); };
+        const auto stepThenStop = [&] {
+            if (!step(player)) return false;
+            stop();
+            return true;
+        };
+        StepWhile([&] { player.Run(&editor); }, stepThenStop, stop);
     }
     static std::size_t OpenDevices() { return MediaDevices::Instance()->OpenCount(); }
 };
