@@ -65,13 +65,6 @@ TEST(DrawFrame, OnlySelectedElementsOutsideRunModeAndOnlyVisibleOnesInRunMode) {
     EXPECT_EQ(Drawn(e).pixel(10, 5), kGreen);
     e.SetRunMode(nullptr, false);
     EXPECT_EQ(Drawn(e).pixel(10, 5), kBlue);
-    struct Bare : CElement {
-        Bare() : CElement(nullptr, ElementKind::Audio) { rect = {10, 5, 40, 35}; }
-    } bare;
-    EXPECT_EQ(Drawn(bare).pixel(10, 5), kBackground);
-    bare.Select(true);
-    EXPECT_EQ(Drawn(bare).pixel(10, 5), kBlue);
-    EXPECT_EQ(Drawn(bare).pixel(20, 20), kBackground);
     // In run mode an element shows only with the global switch and its own shown set.
     e.shown = false;
     EXPECT_EQ(Drawn(e).pixel(20, 20), kGreen);  // the editor ignores both
