@@ -6,7 +6,6 @@
 
 #include "GaugeTestSupport.h"
 #include "model/SurfaceBudget.h"
-#include "render/CGraph.h"
 
 namespace {
 
@@ -85,21 +84,6 @@ TEST_F(LargeGauge, WiderThanAScreenDrawsFullyAndSurvivesSaveAndOpen) {
     EXPECT_EQ(doc.SnapshotText(), snapshot);
     EXPECT_EQ(Drawn(doc.elements, 5760, 50), drawn);
     EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(LargeGauge, ManyElementsOfOnePictureShareItsDecodedPixels) {
-    WritePicture(dir, "wide.png");
-    std::string elements;
-    for (int i = 0; i < 24; ++i) elements += Graph("");
-    ASSERT_TRUE(Open(WriteGauge("same.dwl", "2.0.0.0", "", elements)));
-    ASSERT_EQ(doc.elements.Count(), 24u);
-    // Decoded once, and shown without a copy by every element of the picture's own size.
-    const auto& first = static_cast<CGraph&>(*doc.elements.Head());
-    for (CElement& element : doc.elements) {
-        const auto& graph = static_cast<CGraph&>(element);
-        EXPECT_EQ(graph.GetRect(), (Rect{0, 0, kWide, 20}));
-        EXPECT_EQ(graph.surface.Current().constBits(), first.surface.Current().constBits());
-    }
 }
 
 TEST_F(LargeGauge, ElementsBeyondTheBudgetAreKeptDrawnEmptyAndReportedOnce) {
