@@ -46,18 +46,6 @@ TEST(TextFont, DescriptionBecomesTheFont) {
     EXPECT_EQ(dw::MapFaceName(std::string(40, 'x')).size(), 31);
 }
 
-TEST(RenderText, FillsTheBackgroundAndReplacesTheOldText) {
-    const QImage image = Text("88", 80, 30, {.font = {}, .color = kGreen, .colorF = kRed}, 24);
-    EXPECT_EQ(Count(image, 0), 0);
-    EXPECT_GT(Count(image, kGreen), 10);
-    EXPECT_EQ(At(image, 79, 29), kRed);
-    QImage over = Text("8888", 60, 20);
-    dw::TextParams p;
-    p.font = {.face = "DejaVu Sans", .height = -12};
-    dw::RenderText(over, p, "1", 60, 20);
-    EXPECT_EQ(over, Text("1", 60, 20));
-}
-
 // The alignments and line layouts have their golden images.
 TEST(RenderText, TabsWidenTheLine) {
     const auto ink = [](const std::string& s) { return InkBox(Text(s, 120, 60), 0); };
