@@ -71,26 +71,6 @@ TEST(ElementOrder, BringToFrontAndSendToBackMoveTheElementToAnEndAndReturnTheHea
     }
 }
 
-TEST(ElementList, AppendInsertAndIterateInOrder) {
-    ElementList list;
-    EXPECT_EQ(list.Last(), nullptr);
-    CElement* b = list.Append(Named("b"));
-    list.Append(Named("d"));
-    list.InsertAfter(nullptr, Named("a"));
-    list.InsertAfter(b, Named("c"));
-    EXPECT_EQ(list.Head()->name + list.Last()->name, "ad");
-    EXPECT_EQ(list.Count(), 4u);
-    EXPECT_EQ(list.IndexOf(b), 1);
-    EXPECT_EQ(list.At(2)->name, "c");
-    EXPECT_EQ(list.At(4), nullptr);
-    EXPECT_EQ(list.Append(nullptr), nullptr);
-    // An element arriving chained to others brings its chain along.
-    auto x = Named("x");
-    MakeChain(2, nullptr)[1]->SetNext(x.get());
-    list.Append(std::move(x));
-    EXPECT_EQ(Order(list.Head()), "a b c d e0 e1 x");
-}
-
 TEST(ElementList, TakeRemoveAndRemoveIfKeepTheEndsRight) {
     int destroyed = 0;
     auto chain = MakeChain(6, nullptr, &destroyed);
@@ -116,29 +96,34 @@ TEST(ElementList, TakeRemoveAndRemoveIfKeepTheEndsRight) {
     EXPECT_TRUE(list.Empty());
 }
 
-TEST(ElementList, HeadAndEndFollowEveryReordering) {
+TEST(ElementList, InsertAppendAndTheEndsFollowEveryReordering) {
     auto chain = MakeChain(4, nullptr);
     ElementList list{std::unique_ptr<CElement>(chain[0])};
     chain[3]->SendToBack();  // behind the list's back
     EXPECT_EQ(list.Head(), chain[3]);
     list.BringToFront(chain[3]);
     chain[1]->BringToFront();
-    list.Append(Named("a"));
-    EXPECT_EQ(Order(list.Head()), "e0 e2 e3 e1 a");
-    list.Remove(list.Last());
-    list.SendToBack(chain[2]);
-    list.Append(Named("b"));
-    EXPECT_EQ(list.Head(), chain[2]);
-    EXPECT_EQ(Order(list.Head()), "e2 e0 e3 e1 b");
-    list.RemoveIf([](CElement& e) { return e.name == "b" || e.name == "e1"; });
-    EXPECT_EQ(list.Last(), chain[3]);
-    list.InsertAfter(chain[3], Named(""));
+    list.InsertAfter(nullptr, Named("a"));  // at the head
+    list.InsertAfter(chain[2], Named("b"));
     list.Append(Named("c"));
-    EXPECT_EQ(Order(list.Last()), "e2 e0 e3  c");
-    EXPECT_EQ(list.Last()->name, "c");
+    EXPECT_EQ(Order(list.Head()), "a e0 e2 b e3 e1 c");
+    EXPECT_EQ(list.Count(), 7u);
+    EXPECT_EQ(list.IndexOf(chain[2]), 2);
+    EXPECT_EQ(list.At(3)->name, "b");
+    EXPECT_EQ(list.At(7), nullptr);
+    list.SendToBack(chain[1]);
+    list.RemoveIf([](CElement& e) { return e.name == "c" || e.name == "a"; });
+    EXPECT_EQ(list.Head(), chain[1]);
+    EXPECT_EQ(list.Last(), chain[3]);
+    list.InsertAfter(chain[3], Named("d"));
+    // An element arriving chained to others brings its chain along, after the new end.
+    auto x = Named("x");
+    MakeChain(2, nullptr)[1]->SetNext(x.get());
+    list.Append(std::move(x));
+    EXPECT_EQ(Order(list.Head()), "e1 e0 e2 b e3 d e0 e1 x");
     list.RemoveIf([](CElement&) { return true; });
     EXPECT_EQ(list.Last(), nullptr);
-    list.Append(Named("d"));
+    list.Append(Named("e"));
     EXPECT_EQ(list.Head(), list.Last());
 }
 

@@ -1,4 +1,4 @@
-// Switching elements between the editor and the player, and the hooks it uses.
+// Switching elements between the editor and the player.
 #include <gtest/gtest.h>
 
 #include "TestKinds.h"
@@ -72,26 +72,6 @@ TEST_F(RunMode, SwitchingOffRestoresWhatScriptsChangedAndRebuilds) {
     EXPECT_EQ(e.GetRect(), moved);
     EXPECT_FALSE(e.shown);
     EXPECT_FALSE(chain[0]->fillBrush || chain[0]->borderPen);
-}
-
-TEST(Hooks, DefaultOperationsCallTheirHooksOrSucceedWithout) {
-    TestElement e(nullptr);
-    {
-        HooksGuard none({});
-        EXPECT_TRUE(e.RunProgram());
-        e.OnClick();
-        e.EditProperties();
-    }
-    int runs = 0, clicks = 0;
-    HooksGuard hooks({.runMainProgram = [&](CElement&) { return ++runs > 1; },
-                      .runClickProgram = [&](CElement&) { return ++clicks > 0; },
-                      .editProperties = [&](CElement& e) { e.name = "edited"; }});
-    EXPECT_FALSE(e.RunProgram());
-    EXPECT_TRUE(e.RunProgram());
-    e.OnClick();
-    e.EditProperties();
-    EXPECT_EQ(runs + clicks, 3);
-    EXPECT_EQ(e.name, "edited");
 }
 
 }  // namespace

@@ -25,7 +25,6 @@ TEST(Golden, EveryShapeSubtype) {
         {"fillrect_cross", 40, 24,
          Params("FillRect", 0, 0, 0,
                 {.colorF = 0xFFFFFF, .color = 0x800000, .style = 4, .borderWidth = 0})},
-        {"fillrect_diagcross", 40, 24, {.colorF = 0x0000FF, .color = 0, .style = 5}},
         {"pie", 81, 81, Params("Pie", 0, 360, 30, {.colorF = 0x0080FF, .borderWidth = 2})},
         {"pie_hatched_through_zero", 81, 81,
          Params("Pie", 270, 90, 75, {.colorF = 0xFFFF00, .color = 0x202020, .style = 2})},

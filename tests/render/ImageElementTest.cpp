@@ -77,47 +77,14 @@ TEST_F(ImageElementTest, RotationKeepsTheSizeAndAddsToTheDesignedOne) {
     dw::CGraph image(nullptr, {0, 0, 100, 50});
     image.SetImageFile("white.png");
     image.Rotate(90.0, 0xFF00FF);
-    EXPECT_EQ(image.runRotation, 90.0);
     EXPECT_EQ(image.surface.Current(), dw::RotateImage(Filled(100, 50, kWhite), 90.0, 0xFF00FF));
     const qint64 key = image.surface.Current().cacheKey();
     image.Rotate(90.0, 0);  // the same angle again does nothing, not even with another fill
     EXPECT_EQ(image.surface.Current().cacheKey(), key);
-    Save("dial.png");
-    dw::CGraph turned(nullptr, {0, 0, 4, 4});
-    turned.rotation = 90.0;
-    turned.SetImageFile("dial.png");
-    EXPECT_EQ(turned.runRotation, 0.0);
-    EXPECT_EQ(turned.surface.Current(), dw::RotateImage(Sample().scaled(4, 4), 90.0, 0));
-}
-
-TEST_F(ImageElementTest, DrawLeavesOutExactlyTheTransparentColourAndHonoursShown) {
-    QImage picture(2, 1, QImage::Format_RGB32);
-    picture.setPixel(0, 0, qRgb(0, 0, 255));
-    picture.setPixel(1, 0, qRgb(0, 0, 254));
-    Save("key.png", picture);
-    dw::CGraph image(nullptr, {1, 1, 3, 2});
-    image.SetImageFile("key.png");
-    const auto row = [&] {
-        const QImage target = Drawn(image, 4, 3);
-        return std::vector<dw::Colour>{At(target, 1, 1), At(target, 2, 1), At(target, 3, 1)};
-    };
-    const std::vector<dw::Colour> opaque{kBlue, 0xFE0000, kMarker};  // no extra column
-    const std::vector<dw::Colour> none{kMarker, kMarker, kMarker};
-    image.transparent = true;
-    image.transparentColor = kBlue;
-    EXPECT_EQ(row(), (std::vector<dw::Colour>{kMarker, 0xFE0000, kMarker}));  // exactly blue
-    image.transparent = false;
-    EXPECT_EQ(row(), opaque);
-    // Hidden elements draw in the editor only; the global switch stops all in the player.
-    image.shown = false;
-    EXPECT_EQ(row(), opaque);
-    image.SetRunMode(nullptr, true);
-    EXPECT_EQ(row(), none);
-    image.shown = true;
-    EXPECT_EQ(row(), opaque);
-    dw::SetGlobalSwitch(false);
-    EXPECT_EQ(row(), none);
-    image.SetRunMode(nullptr, false);
+    image.rotation = 90.0;
+    image.SetImageFile("white.png");
+    EXPECT_EQ(image.runRotation, 0.0);
+    EXPECT_EQ(image.surface.Current(), dw::RotateImage(Filled(100, 50, kWhite), 90.0, 0));
 }
 
 TEST_F(ImageElementTest, RebuildReloadsAndColourChangesSurviveRotation) {

@@ -27,9 +27,9 @@ using ImageFilesTest = FileFixture;
 
 TEST(ImageNames, ExtensionCheckAndChooserFilter) {
     // Any three last letters found in the pattern text pass, as the check is a plain search.
-    for (const char* name : {"a.png", "DIAL.PNG", "x.tga", "x.dib", "x.g;*"})
+    for (const char* name : {"DIAL.PNG", "x.dib", "x.g;*"})
         EXPECT_TRUE(dw::IsAcceptedImageName(name)) << name;
-    for (const char* name : {"x.jpeg", "x.tiff", "x.txt"})
+    for (const char* name : {"x.jpeg", "x.txt"})
         EXPECT_FALSE(dw::IsAcceptedImageName(name)) << name;
     EXPECT_EQ(dw::ImageFileFilter(),
               "All Suported Formas|*.bmp;*.dib;*.wmf;*.tif;*.jpg;*.tga;*.gif;*.psd;*.png|"
@@ -47,11 +47,10 @@ TEST_F(ImageFilesTest, DecodesTheFormatsDropsAlphaAndFailsCleanly) {
     ExpectSample(dw::DecodeImageFile(dir.Write("a.dib", dwtest::ReadFile(dir.File("a.bmp")))));
     EXPECT_EQ(dw::DecodeImageFile(Save("a.jpg", Sample(), "jpeg")).size(), QSize(4, 2));
     QImage withAlpha(1, 1, QImage::Format_ARGB32);
-    withAlpha.setPixel(0, 0, qRgba(10, 20, 30, 0));
-    ASSERT_TRUE(withAlpha.save(QString::fromStdString(dir.File("alpha.png")), "PNG"));
-    const QImage opaque = dw::DecodeImageFile(dir.File("alpha.png"));
-    EXPECT_EQ(opaque.format(), QImage::Format_RGB32);
-    EXPECT_EQ(qAlpha(opaque.pixel(0, 0)), 255);
+    withAlpha.fill(qRgba(10, 20, 30, 0));
+    const QImage opaque = dw::DecodeImageFile(Save("alpha.png", withAlpha));
+    EXPECT_EQ(std::make_pair(opaque.format(), qAlpha(opaque.pixel(0, 0))),
+              std::make_pair(QImage::Format_RGB32, 255));
     EXPECT_TRUE(dw::DecodeImageFile(dir.File("none.png")).isNull());
     EXPECT_TRUE(dw::DecodeImageFile(dir.Write("bad.png", "not a picture")).isNull());
     EXPECT_TRUE(dw::DecodeImageFile("").isNull());

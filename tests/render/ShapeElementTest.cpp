@@ -18,18 +18,6 @@ struct Needle : dw::CPrimitive {
     const QImage& Shown() const { return surface.Current(); }
 };
 
-TEST(ShapeElement, NewElementHasItsCreationValuesAndShowsBlack) {
-    dw::CPrimitive shape(nullptr, {0, 0, 30, 20});
-    EXPECT_EQ(shape.subtype, "FillRect");
-    EXPECT_EQ(std::make_tuple(shape.ang1, shape.ang2, shape.angPct),
-              std::make_tuple(0.f, 360.f, 50.f));
-    EXPECT_EQ(shape.style, -1);
-    EXPECT_EQ(shape.borderWidth, 1);
-    EXPECT_FALSE(shape.borderColorOnly);
-    EXPECT_EQ(CountLit(shape.surface.Current()), 0);
-    EXPECT_TRUE(shape.borderPen.has_value() && shape.fillBrush.has_value());
-}
-
 TEST(ShapeElement, RebuildStartsFromBlackWhileRenderShapeDrawsOver) {
     Needle shape;
     shape.Rebuild();
@@ -45,41 +33,17 @@ TEST(ShapeElement, RebuildStartsFromBlackWhileRenderShapeDrawsOver) {
     EXPECT_EQ(At(shape.Shown(), 50, 2), kRed);
 }
 
-TEST(ShapeElement, OpaqueCopyCoversOnePixelMoreTransparentOnlyTheShape) {
+TEST(ShapeElement, TheOpaqueCopyCoversOnePixelMoreAndColourReplacementFollowsEveryRender) {
     dw::CPrimitive box(nullptr, {2, 2, 6, 5});
     const QImage target = Drawn(box, 10, 10);
-    EXPECT_EQ(At(target, 5, 4), 0u);       // inside
-    EXPECT_EQ(At(target, 6, 5), 0u);       // one more right and below
-    EXPECT_EQ(At(target, 7, 5), kMarker);  // but no further
-    EXPECT_EQ(At(target, 6, 6), kMarker);
-    Needle shape;
-    shape.transparent = true;
-    shape.transparentColor = 0;
-    shape.Rebuild();
-    const QImage keyed = Drawn(shape, 101, 101);
-    EXPECT_EQ(At(keyed, 70, 51), kWhite);
-    EXPECT_EQ(At(keyed, 70, 40), kMarker);
-}
-
-TEST(ShapeElement, ColourReplacementFollowsEveryRender) {
-    dw::CPrimitive shape(nullptr, {0, 0, 10, 10});
+    EXPECT_EQ(At(target, 6, 5), 0u);                // one more right and below
+    EXPECT_EQ(At(target, 7, 5), kMarker);           // but no further
+    dw::CPrimitive shape(nullptr, {0, 0, 10, 10});  // red within 49 becomes green
     shape.borderWidth = 0;
     shape.colorF = kRed;
-    shape.SetColourChange(0x0000F0, kGreen);  // red within 49 becomes green
+    shape.SetColourChange(0x0000F0, kGreen);
     shape.Rebuild();
     EXPECT_EQ(Count(shape.surface.Current(), kGreen), 100);
-}
-
-TEST(ShapeElement, LeavingRunModeRebuildsWithTheSavedParameters) {
-    Needle shape;
-    shape.Rebuild();
-    const QImage before = shape.Shown();
-    shape.SetRunMode(nullptr, true);
-    shape.angPct = 180.0f;
-    shape.Rebuild();
-    EXPECT_NE(shape.Shown(), before);
-    shape.SetRunMode(nullptr, false);
-    EXPECT_EQ(shape.Shown(), before);
 }
 
 // The script actions reach the kinds through CElement's virtual operations.

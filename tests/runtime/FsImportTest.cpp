@@ -1,6 +1,5 @@
-// Gauge > Import from FS through the document: the command's questions, refusals, placement
-// of real bitmaps, what the gauge becomes, bitmaps found away from their art folder or
-// nowhere, and hostile sources.
+// Gauge > Import from FS through the document: the command's questions, refusals, the image
+// elements and what the gauge becomes, bitmaps found nowhere, and hostile sources.
 #include <filesystem>
 
 #include "GaugeTestSupport.h"
@@ -116,20 +115,17 @@ TEST_F(FsImport, WrongVersionsRootsAndFilesLeaveTheGaugeAsItWas) {
     EXPECT_EQ(Summary(), before);
 }
 
-TEST_F(FsImport, BitmapsArePlacedAsTheSimulatorPlacesThem) {
+// Placement and the art folder search have their own tests with the source reader; here what
+// the elements become, and the paths stored relative to another working folder (dwtool's).
+TEST_F(FsImport, BitmapsBecomeImageElementsAtTheirPlaces) {
     Bitmap("src/art/e.bmp", 30, 40);
     Bitmap("src/art/bg.bmp", 30, 40);
     const std::string body =
         "<FloatPosition>5,6</FloatPosition><Size>200,100</Size>"
         "<Image Name=\"bg.bmp\"><Transparent>True</Transparent></Image>" +
-        FsElement("10,20", "e.bmp") +                      // its top-left on the position
-        FsElement("10,20", "e.bmp", "<Axis>0,0</Axis>") +  // centred on it
-        FsElement("100,100", "e.bmp", FsElement("1.5,2", "e.bmp", FsElement("-1,-1", "e.bmp")),
-                  "<Transparent>false</Transparent><Axis>5,40</Axis>");
+        FsElement("100,100", "e.bmp", "", "<Transparent>false</Transparent><Axis>5,40</Axis>");
     ASSERT_TRUE(Import(Source(FsGaugeXml("C:\\Work\\Art", body))));
-    EXPECT_EQ(Elements(),
-              "5,6-205,106 art/bg.bmp | 10,20-40,60 art/e.bmp | -5,0-25,40 art/e.bmp | "
-              "95,60-125,100 art/e.bmp | 101,102-131,142 art/e.bmp | 100,101-130,141 art/e.bmp");
+    EXPECT_EQ(Elements(), "5,6-205,106 art/bg.bmp | 95,60-125,100 art/e.bmp");
     for (const CElement& e : doc.elements) {
         EXPECT_EQ(e.GetName(), "Background");
         EXPECT_EQ(std::tie(e.rotation, e.transparentColor, e.mainProgram, e.clickProgram),
@@ -137,7 +133,9 @@ TEST_F(FsImport, BitmapsArePlacedAsTheSimulatorPlacesThem) {
         EXPECT_EQ(e.transparent, &e == doc.elements.Head());
     }
     EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(report.imported.size(), 6u);
+    EXPECT_EQ(report.imported.size(), 2u);
+    ASSERT_TRUE(doc.ImportFsGaugeFile(Source(FsGaugeXml("art", body)), dir.File("Out")));
+    EXPECT_EQ(doc.elements.Head()->file, "../src/art/bg.bmp");
 }
 
 TEST_F(FsImport, TheGaugeBecomesBlackTenFramesNamedAndUnmodified) {
@@ -159,27 +157,6 @@ TEST_F(FsImport, TheGaugeBecomesBlackTenFramesNamedAndUnmodified) {
     EXPECT_EQ(host.backgrounds.size(), 1u);
     EXPECT_EQ(doc.gaugePath, "");  // the source names no file
     EXPECT_GE(host.repaints, 2);
-}
-
-TEST_F(FsImport, BitmapsAwayFromTheAuthorsArtFolderAndInAnyCase) {
-    Bitmap("src/Art/VOR.BMP", 12, 8);
-    Bitmap("src/Needle.bmp", 4, 20);
-    const std::string body = FsElement("0,0", "VOR.bmp") + FsElement("0,0", "Vor.bmp") +
-                             FsElement("0,0", "vor.bmp") + FsElement("0,0", "NEEDLE.BMP") +
-                             "<Element><FloatPosition>1,1</FloatPosition><Image id=\"vor.bmp\"/>"
-                             "</Element>";
-    const char* arts[] = {"%inetroot%\\flightsim\\gauges\\art", "C:/Build/Art/", "ART", ".\\art\\"};
-    for (const char* art : arts) {
-        ASSERT_TRUE(Import(Source(FsGaugeXml(art, body)))) << art;
-        EXPECT_EQ(Elements(),
-                  "0,0-12,8 art/vor.bmp | 0,0-12,8 art/vor.bmp | 0,0-12,8 art/vor.bmp | "
-                  "0,0-4,20 needle.bmp | 1,1-13,9 art/vor.bmp")
-            << art;
-        EXPECT_TRUE(ui.messages.empty()) << art;  // no "File not fount" question
-    }
-    // Stored relative to another working folder (dwtool's output folder).
-    ASSERT_TRUE(doc.ImportFsGaugeFile(Source(FsGaugeXml("art", body)), dir.File("Out")));
-    EXPECT_EQ(doc.elements.Head()->file, "../src/art/vor.bmp");
 }
 
 TEST_F(FsImport, AMissingBitmapIsAskedForOnceAndItsElementsKept) {
@@ -239,25 +216,6 @@ TEST_F(FsImport, HostileSourcesAreBoundedOrRefused) {
     ASSERT_TRUE(small.ImportFsGaugeFile(Source(FsGaugeXml("", many)), "", &report));
     EXPECT_EQ(small.elements.Count(), 3u);
     EXPECT_TRUE(report.skipped.empty());
-}
-
-TEST_F(FsImport, ALargeRealGaugeImportsEveryBitmap) {
-    std::string body = "<Size>640,480</Size><Image Name=\"Panel.bmp\"/>";
-    Bitmap("src/art/panel.bmp", 64, 48);
-    for (int b = 0; b < 70; ++b) Bitmap("src/art/part" + std::to_string(b) + ".bmp", 8, 8);
-    for (int i = 0; i < 700; ++i)
-        body +=
-            FsElement(std::to_string(i % 64 * 10) + ".000," + std::to_string(i / 64 * 40) + ".000",
-                      "PART" + std::to_string(i % 70) + ".BMP",
-                      "<Rotation><PointsTo>NORTH</PointsTo><Expression><Minimum>0</Minimum>"
-                      "<Script>(A:Airspeed indicated, knots) 10 /</Script></Expression>"
-                      "</Rotation>",
-                      "<Transparent>True</Transparent><Axis>4,4</Axis>");
-    ASSERT_TRUE(Import(Source(FsGaugeXml("C:\\FS\\Art", body))));
-    ASSERT_EQ(doc.elements.Count(), 701u);
-    EXPECT_EQ(doc.elements.Last()->GetRect().left, 699 % 64 * 10 - 4);
-    EXPECT_EQ(doc.elements.Last()->file, "art/part69.bmp");
-    EXPECT_TRUE(ui.messages.empty());
 }
 
 }  // namespace

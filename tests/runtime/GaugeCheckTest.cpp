@@ -60,9 +60,6 @@ TEST_F(GaugeCheck, EachKindOfProblemAsTheCheckReportsIt) {
         std::string links;
         std::string report;
     } rows[] = {
-        {"syntax",
-         Element("graph", "Needle", "art/dial.bmp", kPlace, kLinked + "data = value\r\nrotat\r\n"),
-         "", "g.dwl: element 1 \"Needle\": Sintax error at line 3 on the script:\n-->rotat\n"},
         {"syntax after comments",
          Element("graph", "N", "art/dial.bmp", kPlace, "// turns\r\n" + kLinked + "round 5\r\n"),
          "",

@@ -1,4 +1,5 @@
-// Every way a run ends, and the "RunTime" report each leaves for the editor.
+// The ways a run ends in the player window, and the "RunTime" report each leaves for the
+// editor (a farewell and script errors of the main program: the session and dwtool play tests).
 #include <QTest>
 #include <thread>
 
@@ -11,33 +12,44 @@ namespace {
 
 using namespace dw;
 
+// What the test does on the window thread once frames are drawn; None: the run ends by itself.
+enum class Act { Escape, Close, Click, None };
+
 struct EndCase {
     const char* name;
-    // Builds the gauge and changes the request.
-    std::function<void(Gauge&, PlayerRequest&, int closedPort)> setUp;
-    // Runs on the window thread once frames are drawn (or at once when `frames` is false);
-    // true when it has done its part.
-    std::function<bool(CPlayerDlg&, dwtest::ZekoTestServer&)> act;
-    bool needsFrames;
+    Act act;
     int lastError;
     int lastLine;
     int element;
     EndReason reason;
-    const char* messageTitle;  // the box shown during the run, "" for none
 };
 
 class PlayerEndTest : public PlayerTest, public testing::WithParamInterface<EndCase> {};
 
+// The gauge is one shape linked to variable 5, or for the click an image whose click program
+// fails at line 2; a fault adds an element whose drawing throws; both links may be unreachable.
 TEST_P(PlayerEndTest, LeavesItsReport) {
     const EndCase& c = GetParam();
     Gauge gauge;
-    PlayerRequest request = Request(nullptr);
-    c.setUp(gauge, request, ClosedPort());
-    request.elements = gauge.Head();
+    if (c.act == Act::Click)
+        gauge.Image({0, 0, 50, 50}, "None", Lines({"value = 1", "round 5"}));
+    else
+        gauge.Shape({0, 0, 10, 10}, Lines({"link offset 5 server 1"}));
+    if (c.reason == EndReason::Fault)
+        gauge.Add(std::make_unique<ThrowingElement>(Rect{0, 0, 5, 5}));
+    PlayerRequest request = Request(gauge.Head());
+    if (c.reason == EndReason::LinkFailed) {
+        request.link1.port = ClosedPort();
+        request.link2 = {"MORV", "127.0.0.1", request.link1.port};
+    }
     CPlayerDlg player(request);
-    bool acted = false;
+    bool acted = c.act == Act::None;
     PlayWindow(player, [&](CPlayerDlg& p) {
-        if (!acted && (!c.needsFrames || p.Session().FramesDrawn() > 1)) acted = c.act(p, server);
+        if (acted || p.Session().FramesDrawn() < 2) return false;
+        if (c.act == Act::Escape) QTest::keyClick(&p, Qt::Key_Escape);
+        if (c.act == Act::Close) p.close();
+        if (c.act == Act::Click) QTest::mouseClick(&p, Qt::LeftButton, {}, QPoint(20, 20));
+        acted = true;
         return false;  // the run ends by itself
     });
     EXPECT_EQ(RunTime(settings::kLastError), c.lastError);
@@ -48,9 +60,9 @@ TEST_P(PlayerEndTest, LeavesItsReport) {
         EXPECT_EQ(player.Session().FramesDrawn(), 0u);
         EXPECT_EQ(player.Monitor().EntryCount(), 1);  // the variable, but no "Frame Rate"
     }
-    if (*c.messageTitle) {
+    if (c.reason == EndReason::Fault) {
         ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_EQ(ui.messages[0].title, c.messageTitle);
+        EXPECT_EQ(ui.messages[0].title, "Internal DW error.");
         EXPECT_EQ(ui.messages[0].text,
                   "Internal error code: 8001\r\n\r\nAn internal DW error has been detected. "
                   "DW must stop.");
@@ -60,71 +72,12 @@ TEST_P(PlayerEndTest, LeavesItsReport) {
     }
 }
 
-void Plain(Gauge& gauge, PlayerRequest&, int) {
-    gauge.Shape({0, 0, 10, 10}, Lines({"link offset 5 server 1"}));
-}
-
 const EndCase kEndCases[] = {
-    {"Escape", Plain,
-     [](CPlayerDlg& p, dwtest::ZekoTestServer&) {
-         QTest::keyClick(&p, Qt::Key_Escape);
-         return true;
-     },
-     true, 0, 0, 0, EndReason::User, ""},
-    {"CloseRequest", Plain,
-     [](CPlayerDlg& p, dwtest::ZekoTestServer&) {
-         p.close();
-         return true;
-     },
-     true, 0, 0, 0, EndReason::User, ""},
-    {"ServerFarewell", Plain,
-     [](CPlayerDlg&, dwtest::ZekoTestServer& server) {
-         server.Send("Arn.Fin:");
-         return true;
-     },
-     true, 0, 0, 0, EndReason::Farewell, ""},
-    {"ScriptError",
-     [](Gauge& gauge, PlayerRequest&, int) {
-         gauge.Shape({0, 0, 10, 10}, Lines({"link offset 5 server 1"}));
-         gauge.Shape({0, 0, 10, 10},
-                     Lines({"link offset 5 server 1", "if value > 3", "round 5", "endif"}));
-     },
-     [](CPlayerDlg&, dwtest::ZekoTestServer& server) {
-         server.Send("Arn.Resp:5=4:");
-         return true;
-     },
-     true, 1, 3, 2, EndReason::ScriptError, ""},
-    {"ClickScriptError",
-     [](Gauge& gauge, PlayerRequest&, int) {
-         gauge.Image({0, 0, 50, 50}, "None", Lines({"value = 1", "round 5"}));
-     },
-     [](CPlayerDlg& p, dwtest::ZekoTestServer&) {
-         QTest::mouseClick(&p, Qt::LeftButton, {}, QPoint(20, 20));
-         return true;
-     },
-     true, -1, 2, 1, EndReason::ScriptError, ""},
-    {"FaultInADrawing",
-     [](Gauge& gauge, PlayerRequest&, int) {
-         gauge.Shape({0, 0, 10, 10}, Lines({"link offset 5 server 1"}));
-         gauge.Add(std::make_unique<ThrowingElement>(Rect{0, 0, 5, 5}));
-     },
-     [](CPlayerDlg&, dwtest::ZekoTestServer&) { return true; }, false, 8001, 0, 2, EndReason::Fault,
-     "Internal DW error."},
-    {"Link1Unreachable",
-     [](Gauge& gauge, PlayerRequest& request, int closedPort) {
-         Plain(gauge, request, 0);
-         request.link1.port = closedPort;
-     },
-     [](CPlayerDlg&, dwtest::ZekoTestServer&) { return true; }, false, 9001, 0, 0,
-     EndReason::LinkFailed, ""},
-    {"BothLinksUnreachable",
-     [](Gauge& gauge, PlayerRequest& request, int closedPort) {
-         Plain(gauge, request, 0);
-         request.link1.port = closedPort;
-         request.link2 = {"MORV", "127.0.0.1", closedPort};
-     },
-     [](CPlayerDlg&, dwtest::ZekoTestServer&) { return true; }, false, 9002, 0, 0,
-     EndReason::LinkFailed, ""},
+    {"Escape", Act::Escape, 0, 0, 0, EndReason::User},
+    {"CloseRequest", Act::Close, 0, 0, 0, EndReason::User},
+    {"ClickScriptError", Act::Click, -1, 2, 1, EndReason::ScriptError},
+    {"FaultInADrawing", Act::None, 8001, 0, 2, EndReason::Fault},
+    {"BothLinksUnreachable", Act::None, 9002, 0, 0, EndReason::LinkFailed},
 };
 
 INSTANTIATE_TEST_SUITE_P(Ends, PlayerEndTest, testing::ValuesIn(kEndCases),

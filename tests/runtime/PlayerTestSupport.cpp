@@ -88,50 +88,61 @@ PlayerRequest PlayerTest::Request(CElement* head) {
     return request;
 }
 
+void StepWhile(const std::function<void()>& run, const std::function<bool()>& step,
+               const std::function<void()>& end, Ms limit) {
+    QTimer timer;
+    QElapsedTimer clock;
+    clock.start();
+    bool done = false;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (clock.elapsed() > limit.count()) {
+            ADD_FAILURE() << "the run did not reach its end in time";
+            timer.stop();
+            end();
+        } else if (!done) {
+            done = step();
+        }
+    });
+    timer.start(5);
+    run();
+}
+
 namespace {
 
-// Calls step on a timer while a player window shows; ends a run that overstays `limit`.
-class Stepper {
-public:
-    Stepper(std::function<bool(CPlayerDlg&)> step, Ms limit) : step_(std::move(step)) {
-        clock_.start();
-        QObject::connect(&timer_, &QTimer::timeout, [this, limit] {
-            CPlayerDlg* player = nullptr;
-            for (QWidget* widget : QApplication::topLevelWidgets())
-                if (auto* found = qobject_cast<CPlayerDlg*>(widget); found && found->isVisible())
-                    player = found;
-            if (player == nullptr) return;
-            if (clock_.elapsed() > limit.count()) {
-                ADD_FAILURE() << "the run did not reach its end in time";
-                timer_.stop();
-                player->Session().RequestEnd();
-                return;
-            }
-            if (!done_ && step_(*player)) done_ = true;
-        });
-        timer_.start(5);
-    }
+// The player window that shows, or null.
+CPlayerDlg* ShownPlayer() {
+    CPlayerDlg* player = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<CPlayerDlg*>(widget); found && found->isVisible())
+            player = found;
+    return player;
+}
 
-private:
-    std::function<bool(CPlayerDlg&)> step_;
-    QTimer timer_;
-    QElapsedTimer clock_;
-    bool done_ = false;
-};
+void StepPlayer(const std::function<void()>& run, const std::function<bool(CPlayerDlg&)>& step,
+                Ms limit) {
+    StepWhile(
+        run,
+        [&] {
+            CPlayerDlg* player = ShownPlayer();
+            return player != nullptr && step(*player);
+        },
+        [] {
+            if (CPlayerDlg* player = ShownPlayer()) player->Session().RequestEnd();
+        },
+        limit);
+}
 
 }  // namespace
 
 void PlayerTest::Play(const PlayerRequest& request, std::function<bool(CPlayerDlg&)> step,
                       Ms limit) {
-    Stepper stepper(std::move(step), limit);
-    RunPlayer(request);
+    StepPlayer([&] { RunPlayer(request); }, step, limit);
 }
 
 void PlayerTest::PlayWindow(CPlayerDlg& player, std::function<bool(CPlayerDlg&)> step, Ms limit) {
-    Stepper stepper(std::move(step), limit);
     CElement* head = player.Session().Config().elements;
     head->SetRunMode(&player, true);
-    player.RunModal("test");
+    StepPlayer([&] { player.RunModal("test"); }, step, limit);
     head->SetRunMode(&editor, false);
 }
 

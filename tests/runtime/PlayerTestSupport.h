@@ -51,6 +51,11 @@ struct Gauge {
     dw::ElementList list;
 };
 
+// Runs `run`, calling `step` every 5 ms on the window thread meanwhile until it returns true;
+// a run still going after `limit` is ended through `end` and the test fails.
+void StepWhile(const std::function<void()>& run, const std::function<bool()>& step,
+               const std::function<void()>& end, Ms limit = Ms(15000));
+
 // A free port on 127.0.0.1 where nobody listens.
 int ClosedPort();
 
