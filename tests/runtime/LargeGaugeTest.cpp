@@ -6,24 +6,14 @@
 
 #include "GaugeTestSupport.h"
 #include "model/SurfaceBudget.h"
+#include "support/BudgetGuard.h"
 
 namespace {
 
 using namespace dw;
+using dwtest::BudgetGuard;
 using dwtest::HasSubstr;
 using LargeGauge = dwtest::GaugeDocumentTest;
-
-// Sets the surface budget for one test and puts the program's back.
-class BudgetGuard {
-public:
-    explicit BudgetGuard(std::int64_t bytes) : saved(SurfaceBudget::Instance().Limit()) {
-        SurfaceBudget::Instance().SetLimit(bytes);
-    }
-    ~BudgetGuard() { SurfaceBudget::Instance().SetLimit(saved); }
-
-private:
-    std::int64_t saved;
-};
 
 constexpr int kWide = 5000;  // wider than the 4096 pixels surfaces once stopped at
 
