@@ -16,8 +16,8 @@ TEST(AliasTable, ReadsTwoWordLinesWithALeadingIntegerUpToThreeThousand) {
     AliasTable table;
     table.LoadText(
         "3000 ALTITUDE feet above sea level\nALTITUDE\nx ALT\n  12abc  SPEED\r\n\n-5 NEG\n");
-    EXPECT_EQ(table.Entries(),
-              (std::vector<AliasEntry>{{3000, "ALTITUDE"}, {0, "ALT"}, {12, "SPEED"}, {-5, "NEG"}}));
+    EXPECT_EQ(table.Entries(), (std::vector<AliasEntry>{
+                                   {3000, "ALTITUDE"}, {0, "ALT"}, {12, "SPEED"}, {-5, "NEG"}}));
     std::string many;
     for (int i = 0; i < 3100; ++i) many += std::to_string(i) + " N" + std::to_string(i) + "\n";
     table.LoadText(many);
@@ -42,10 +42,6 @@ TEST(AliasTable, LoadsAFileInAnyLetterCaseAndEmptiesOnAMissingOne) {
 TEST(AliasTable, ConversionsNeedTheBlankAfterANameAndTheLastEntryWins) {
     AliasTable table;
     table.LoadText("3000 ALTITUDE\n3000 ALT2\n700 FUEL\n701 FUEL\n");
-    struct Case {
-        const char* names;
-        const char* numbers;
-    };
     // Names to numbers: a shared name takes the last entry's number.
     EXPECT_EQ(table.NamesToNumbers("link offset FUEL server FlightSimulator\n", kServers),
               "link offset 701 server 1\n");
