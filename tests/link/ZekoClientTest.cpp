@@ -26,11 +26,9 @@ TEST_F(ZekoClient, ServerLinesReachTheCellsTheTargetAndTheLog) {
     std::string flood;  // more lines than the queue holds while the dispatcher is held
     for (int i = 1; i <= 2300; ++i) flood += "Arn.Resp:5=" + std::to_string(i) + ":\r\n";
     const Row rows[] = {
-        {{"Arn.Resp:5=1:6=1:\r\nArn.Resp:5=2:\r\n"}, {2, 1, 0}, {0, 0}},
         {{"Arn.Resp:5=1", "23:6=-4:\r\n"}, {123, -4, 0}, {0}},
         {{"Arn.Resp:5=10:6=20:\nArn.Resp:9=30:\n"}, {10, 20, 30}, {0, 0}},
         {{"Arn.Resp:5=10:9=x:6=-3:\r\n"}, {10, -3, 0}, {0}},
-        {{"Arn.Resp:\r\n"}, {0, 0, 0}, {0}},
         {{"Arn.Resp:7=1:5=8:\r\n"}, {8, 0, 0}, {0}, kUnsolicited},
         {{"Arn.Resp:-1=5:2999=6:40000=1:5=2:\r\n"}, {2, 0, 0}, {0}, kLogNumberRange},
         {{"\n\nArn.Resp:5=3:\r\n\n\r\n"}, {3, 0, 0}, {0}, kLogEmptyLine},
@@ -141,9 +139,8 @@ TEST_F(ZekoClient, ValuesTravelOneLinePerFlushAndCloseSaysFarewell) {
 TEST_F(ZekoClient, HostsThatCannotBeReachedAreLoggedAndLeaveTheClientIdle) {
     const std::string noServer = "ERROR: Imposible conectar con el server 1.\n", longHost(64, 'a');
     const std::pair<std::string, std::string> rows[] = {
-        {"127.0.0.1", noServer},  // at a port where nothing listens
-        {"0.0.0.0", noServer},    // the wildcard and broadcast addresses name no server
-        {"255.255.255.255", noServer},
+        {"127.0.0.1", noServer},        // at a port where nothing listens
+        {"255.255.255.255", noServer},  // the broadcast address names no server
         {"", "ERROR: Host inv\xE1lido: \n"},
         {longHost, kLogLongHost + longHost + "\n"},  // refused before any look-up
     };
