@@ -1,4 +1,5 @@
-// Parsing well-formed input: structure, entities, clear sections, round trips, hostile sizes.
+// Parsing well-formed input: structure, entities, clear sections, round trips, huge values
+// (nesting bounds are with the errors; arbitrary bytes are the fuzz target's).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -125,20 +126,6 @@ TEST_F(XmlParse, EndTagsIgnoreCaseAndNamesMayHoldDotsAndColons) {
     EXPECT_EQ(root.Attribute("version") + root.ChildAt(0).Name(), "1,0x:y");
 }
 
-TEST_F(XmlParse, NestingToTheBoundIsParsedAndWrittenBack) {
-    constexpr int kDepth = dw::kMaxXmlDepth;
-    std::string text;
-    for (int i = 0; i < kDepth; ++i) text += "<a>";
-    EXPECT_TRUE(ParseString(text, nullptr, &results).IsEmpty());
-    EXPECT_EQ(results.error, 1);
-    for (int i = 0; i < kDepth; ++i) text += "</a>";
-    const XmlNode deep = Parse(text);
-    const std::string compact = CreateString(deep, false);
-    EXPECT_EQ(compact.size(), text.size() - 3);  // the innermost as <a/>
-    EXPECT_EQ(compact.substr(kDepth * 3 - 6, 11), "<a><a/></a>");
-    EXPECT_EQ(CreateString(Parse(CreateString(deep, true)), false), compact);
-}
-
 TEST_F(XmlParse, HugeValuesAndSections) {
     const std::string big(8 * 1024 * 1024, 'x');
     EXPECT_EQ(Parse("<a v=\"" + big + "\"/>").Attribute("v").size(), big.size());
@@ -146,17 +133,6 @@ TEST_F(XmlParse, HugeValuesAndSections) {
     EXPECT_EQ(results.error, 8);
     ParseString("<a v=\"" + big, nullptr, &results);
     EXPECT_EQ(results.error, 6);
-}
-
-TEST_F(XmlParse, BinaryInputFailsCleanly) {
-    std::string bytes;
-    for (int i = 0; i < 4096; ++i) bytes += static_cast<char>((i * 7919 + 13) % 256);
-    for (std::size_t start = 0; start < 64; ++start) {
-        for (std::string prefix : {"", "<a>", "<?xml?><a "}) {
-            const XmlNode node = ParseString(prefix + bytes.substr(start), nullptr, &results);
-            EXPECT_EQ(node.IsEmpty(), results.error != 0);
-        }
-    }
 }
 
 }  // namespace
