@@ -77,15 +77,6 @@ TEST_F(FsArtLocatorTest, TheArtFolderComesFirstThenTheSourceFolder) {
     EXPECT_EQ(Found(locator, "f.bmp"), "-");
 }
 
-TEST_F(FsArtLocatorTest, OneBitmapInSeveralSpellingsIsLookedForOnce) {
-    dir.Write("src/VOR.bmp", "x");
-    FsArtLocator locator("C:\\x", Src(), Out());
-    EXPECT_EQ(Found(locator, "VOR.bmp"), "src/VOR.bmp");
-    std::filesystem::remove(dir.Path() / "src" / "VOR.bmp");
-    EXPECT_EQ(Found(locator, "Vor.bmp"), "src/VOR.bmp");
-    EXPECT_EQ(Found(locator, "vor.bmp"), "src/VOR.bmp");
-}
-
 TEST_F(FsArtLocatorTest, MissingBitmapsBelongInTheArtFolderWhenItExists) {
     std::filesystem::create_directories(dir.Path() / "out" / "art");
     FsArtLocator here("art", Src(), Out());

@@ -87,18 +87,11 @@ TEST_F(XmlFile, OpenFileHelperReportsWrongRoot) {
     EXPECT_EQ(message.text, "XML Parsing error inside file '" + path +
                                 "'.\nError: First Tag not found\nAt line 2, column 1.\n"
                                 "First Tag should be 'gauge'.\n");
-    // Other errors have no tag line.
-    const std::string bad = dir.Write("bad.dwl", "<gauge>\n  <element>\n</gauge>");
-    EXPECT_TRUE(dw::OpenFileHelper(bad, "gauge", ui).IsEmpty());
-    EXPECT_EQ(ui.messages.at(1).text, "XML Parsing error inside file '" + bad +
-                                          "'.\nWarning: Unmatched end tag\nAt line 3, column 1.\n");
-    // A missing file keeps the character mode.
+    // A missing file keeps the character mode (other texts are checked through dwtool's "xml").
     dw::SetCharMode(CharMode::SingleByte);
-    const std::string gone = dir.File("gone.dwl");
-    EXPECT_TRUE(dw::OpenFileHelper(gone, "gauge", ui).IsEmpty());
+    EXPECT_TRUE(dw::OpenFileHelper(dir.File("gone.dwl"), "gauge", ui).IsEmpty());
     EXPECT_EQ(dw::GetCharMode(), CharMode::SingleByte);
-    EXPECT_EQ(ui.messages.at(2).text, "XML Parsing error inside file '" + gone +
-                                          "'.\nError: File not found\nAt line 0, column 0.\n");
+    EXPECT_EQ(ui.messages.size(), 2u);
 }
 
 TEST_F(XmlFile, OpenFileHelperSetsTheCharacterMode) {

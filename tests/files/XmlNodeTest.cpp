@@ -47,7 +47,6 @@ TEST(XmlNodeLookups, IgnoreCaseAndTakeTheFirst) {
     node.AddAttribute("flag", std::nullopt);
     EXPECT_EQ(node.GetAttribute("Name"), std::optional<std::string>("first"));
     EXPECT_FALSE(node.GetAttribute("missing").has_value() || node.GetAttribute("flag").has_value());
-    EXPECT_EQ(std::atoi(node.Attribute("missing").c_str()), 0);  // read as "" and 0
 
     XmlNode gauge = CreateTopNode("gauge", false);
     gauge.AddChild("properties");
@@ -63,9 +62,6 @@ TEST(XmlNodeLookups, IgnoreCaseAndTakeTheFirst) {
     EXPECT_EQ(index, 3);
     EXPECT_TRUE(gauge.GetChildNode("element", &index).IsEmpty());
     EXPECT_EQ(index, 3);  // unchanged when nothing is found
-    EXPECT_EQ(gauge.GetChildNode("element").Attribute("n"), "1");
-    int negative = -5;
-    EXPECT_EQ(gauge.GetChildNode("properties", &negative).Name(), "properties");
     EXPECT_TRUE(gauge.ChildAt(4).IsEmpty());
 }
 

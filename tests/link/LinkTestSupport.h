@@ -185,6 +185,8 @@ private:
 
 class LinkTest : public ::testing::Test {
 protected:
+    // `receiveBuffer` as for LoopbackServer.
+    explicit LinkTest(int receiveBuffer = 0) : server_(receiveBuffer) {}
     void SetUp() override { std::filesystem::current_path(folder_.Path()); }
     void TearDown() override { std::filesystem::current_path(previous_); }
     std::string Log() const { return dwtest::ReadFile(folder_.File(dw::kZekoLogFile)); }

@@ -1,9 +1,8 @@
-// The alias file and the two conversions of an element's programs.
+// The alias file and the two conversions of program texts (an element's programs are
+// converted through the editor's run command).
 #include <gtest/gtest.h>
 
-#include "model/CElement.h"
 #include "script/AliasTable.h"
-#include "script/ScriptEngine.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -58,22 +57,6 @@ TEST(AliasTable, ConversionsNeedTheBlankAfterANameAndTheLastEntryWins) {
               "link offset ALTITUDE server 2 ");
     // An empty alias never matches every "server ".
     EXPECT_EQ(empty.NamesToNumbers("server 2", {"", ""}), "server 2");
-}
-
-TEST(AliasTable, ElementConversionsTouchBothProgramsAndReadTheLinkAfterwards) {
-    InstallScriptEngine();
-    AliasTable table;
-    table.LoadText("3000 ALTITUDE\n");
-    CElement element(nullptr, ElementKind::Image);
-    element.mainProgram = "link offset ALTITUDE server MORV\nrotate value\n";
-    element.clickProgram = "set ALTITUDE = 1\noffset ALTITUDE \n";
-    table.NamesToNumbers(element, kServers);
-    EXPECT_EQ(element.mainProgram, "link offset 3000 server 2\nrotate value\n");
-    EXPECT_EQ(element.clickProgram, "set ALTITUDE = 1\noffset 3000 \n");
-    EXPECT_EQ(element.linkedOffset, 3000);
-    EXPECT_EQ(element.linkedServer, 2);
-    table.NumbersToNames(element, kServers);
-    EXPECT_EQ(element.mainProgram, "link offset ALTITUDE server MORV\nrotate value\n");
 }
 
 }  // namespace
