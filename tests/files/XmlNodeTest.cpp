@@ -53,7 +53,6 @@ TEST(XmlNodeLookups, IgnoreCaseAndTakeTheFirst) {
     gauge.AddChild("element").AddAttribute("n", "1");
     gauge.AddText("between");
     gauge.AddChild("Element").AddAttribute("n", "2");
-    gauge.AddChild("zekolink_1");
     EXPECT_EQ(gauge.ChildCount("ELEMENT"), 2);
     int index = 0;
     EXPECT_EQ(gauge.GetChildNode("element", &index).Attribute("n"), "1");
@@ -62,7 +61,6 @@ TEST(XmlNodeLookups, IgnoreCaseAndTakeTheFirst) {
     EXPECT_EQ(index, 3);
     EXPECT_TRUE(gauge.GetChildNode("element", &index).IsEmpty());
     EXPECT_EQ(index, 3);  // unchanged when nothing is found
-    EXPECT_TRUE(gauge.ChildAt(4).IsEmpty());
 }
 
 TEST(XmlNodeTree, AppendChildSharesTheNodeAndRefusesCycles) {

@@ -154,13 +154,6 @@ TEST_F(ZekoClient, HostsThatCannotBeReachedAreLoggedAndLeaveTheClientIdle) {
         EXPECT_EQ(Log(), log) << host;
     }
     EXPECT_FALSE(server_.Accept(0ms));
-    VariableCell cell{0};
-    const SubscriptionEntry list[] = {{0, &cell}, {5, &cell}, {}};
-    CZekoClient client;  // a list that starts with 0 connects without subscription
-    ASSERT_TRUE(OpenOn(client, list));
-    EXPECT_TRUE(client.SetValue(1, 1) && client.Flush());
-    EXPECT_EQ(server_.ReadLine(), "Arn.Resp:1=1:");
-    Drop(client);
 }
 
 TEST_F(ZekoClient, ResubscriptionResendsTheSubscriptionCutAt3072BytesAfterHalfASecond) {

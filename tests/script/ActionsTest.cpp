@@ -24,17 +24,6 @@ TEST(Actions, VisibilityGlobalSwitchAndPlayerWindow) {
     EXPECT_TRUE(dw::IsGlobalSwitchOn());
 }
 
-TEST(Actions, RotateTakesItsAngleFromData) {
-    Harness h;
-    h.SetVariable(1, 3, 45);
-    auto e =
-        h.Make(ElementKind::Image, Lines({"link offset 3 server 1", "data = value", "rotate"}));
-    e->transparentColor = 77;
-    h.Run(*e);
-    EXPECT_EQ(e->calls, Calls{"rotate 45 fill 77"});
-    EXPECT_EQ(e->rotatesWithoutLock, 0);
-}
-
 TEST(Actions, MovesAreAbsoluteFromTheDesignCentre) {
     Harness h;
     // Rectangle (10,10)-(110,60): centre (60, 35).
@@ -114,11 +103,12 @@ TEST(Actions, TextColoursRenderAtOnce) {
 TEST(Actions, ClickProgramsAcceptLessAndRunUnderTheLock) {
     Harness h;
     auto e = h.Make(ElementKind::Image, "", Lines({"data = 9", "rotate", "setwidth 5"}));
+    e->transparentColor = 77;  // the fill of the rotated surface
     const auto r = h.Click(*e);
     EXPECT_EQ(r.errorCode, -1);
     EXPECT_EQ(r.errorLine, 3);
     EXPECT_EQ(e->rotatesWithoutLock, 0);
-    EXPECT_EQ(e->calls, Calls{"rotate 9 fill 0"});
+    EXPECT_EQ(e->calls, Calls{"rotate 9 fill 77"});
     // Other kinds have no click program.
     auto t = h.Make(ElementKind::Text, "", Lines({"round 5"}));
     EXPECT_TRUE(h.Click(*t).ok);

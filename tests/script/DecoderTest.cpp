@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "script/DecodedProgram.h"
@@ -16,7 +17,7 @@ using dw::ScriptVariant;
 
 TEST(ProgramLines, CutTrimAndStopAtTheFirstEmptyLine) {
     EXPECT_EQ(dw::ProgramLines("G = 1 \r\n\t M\r\n \r\nN\r\n"),
-              (std::vector<std::string>{"G = 1", "M"}));
+              (std::vector<std::string_view>{"G = 1", "M"}));
     EXPECT_EQ(dw::ProgramLines("M\nN").size(), 2u);
     // Other blanks are not trimmed, and a NUL ends the text.
     EXPECT_EQ(dw::ProgramLines("\vM").size(), 1u);
