@@ -11,11 +11,12 @@
 #include <poll.h>
 #include <unistd.h>
 
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <future>
+#include <mutex>
 #include <optional>
 #include <thread>
 #include <utility>
@@ -48,29 +49,21 @@ inline bool WaitUntil(const std::function<bool()>& condition, Ms timeout = kPati
 // failure naming the step, not as a test that never ends.
 class Watchdog {
 public:
-    explicit Watchdog(std::string step) : step_(std::move(step)) {
-        thread_ = std::thread([this] {
-            std::unique_lock lock(mutex_);
-            if (done_.wait_for(lock, kPatience, [this] { return disarmed_; })) return;
-            std::fprintf(stderr, "watchdog: \"%s\" did not finish\n", step_.c_str());
-            std::abort();
-        });
-    }
+    explicit Watchdog(std::string step) : step_(std::move(step)) {}
     ~Watchdog() {
-        {
-            std::lock_guard lock(mutex_);
-            disarmed_ = true;
-        }
-        done_.notify_all();
+        disarmed_.set_value();
         thread_.join();
     }
 
 private:
     std::string step_;
-    std::mutex mutex_;
-    std::condition_variable done_;
-    bool disarmed_ = false;
-    std::thread thread_;
+    std::promise<void> disarmed_;
+    std::future<void> done_ = disarmed_.get_future();
+    std::thread thread_{[this] {
+        if (done_.wait_for(kPatience) == std::future_status::ready) return;
+        std::fprintf(stderr, "watchdog: \"%s\" did not finish\n", step_.c_str());
+        std::abort();
+    }};
 };
 
 // A socket bound to a free loopback port; the test owns the port while the object lives.
