@@ -41,12 +41,6 @@ protected:
     }
 };
 
-TEST_F(XmlFile, DeclarationNodeGetsByteOrderMarkOnlyInUtf8Mode) {
-    EXPECT_EQ(Written(GaugeDocument(), nullptr), kBom + kGaugeText);
-    dw::SetCharMode(CharMode::SingleByte);
-    EXPECT_EQ(Written(GaugeDocument(), "iso-8859-1"), kGaugeText);
-}
-
 TEST_F(XmlFile, OtherNodesGetADeclarationLine) {
     const XmlNode gauge = GaugeDocument().GetChildNode("gauge");
     const std::string utf8 = kBom + "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
@@ -108,6 +102,7 @@ TEST_F(XmlFile, OpenFileHelperSetsTheCharacterMode) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+// A declaration node gets a byte-order mark only in UTF-8 mode.
 TEST_F(XmlFile, SavingAfterOpeningALatin1FileWritesNoByteOrderMark) {
     EXPECT_EQ(Written(GaugeDocument(), "iso-8859-1"), kBom + kGaugeText);  // nothing opened yet
     ASSERT_FALSE(dw::OpenFileHelper(dir.Write("in.dwl", kGaugeText), "gauge", ui).IsEmpty());

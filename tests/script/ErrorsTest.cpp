@@ -53,6 +53,7 @@ TEST(Engine, HooksRunThroughTheElementOperations) {
     e.clickProgram = Lines({"round 7"});
     e.SetRunMode(nullptr, true);
     EXPECT_EQ(e.compiledMain, "C E 3 F 2\r\nP = G\r\nO\r\n");
+    EXPECT_EQ(e.compiledClick, "b 7\r\n");
     EXPECT_EQ(e.linkedServer, 2);
     e.values1 = h.table1->data();
     e.values2 = h.table2->data();

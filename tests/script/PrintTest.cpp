@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "ScriptTestSupport.h"
-#include "files/AttributeCodec.h"
 #include "script/PrintFormats.h"
 
 namespace {
@@ -86,7 +85,6 @@ TEST(PrintFormats, PackedNumbers) {
     EXPECT_EQ(dw::PackedCharsText(0x44434241), "ABCD");
     EXPECT_EQ(dw::PackedCharsText(0x00420041), "A");
     EXPECT_EQ(dw::PackedCharsText(-5), "");
-    EXPECT_EQ(dw::DecodeLiteral("a\\\\nb\\"), "a\\\nb\\");
 }
 
 }  // namespace
