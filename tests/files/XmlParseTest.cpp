@@ -1,4 +1,5 @@
-// Parsing well-formed input: structure, entities, clear sections, round trips, huge values
+// Parsing well-formed input: structure, entities, clear sections, round trips in both layouts
+// (the formatted layout of a whole gauge is the golden sample file's), huge values
 // (nesting bounds are with the errors; arbitrary bytes are the fuzz target's).
 #include <gtest/gtest.h>
 
@@ -85,6 +86,7 @@ TEST_F(XmlParse, CompactOutputAndEscapedCharactersRoundTrip) {
 
 TEST_F(XmlParse, ReferencesSectionsTextsAttributesAndNamesAsWrittenBack) {
     const std::pair<const char*, const char*> rows[] = {
+        {"<?xml version=\"1.0\"?>\n<a>\n\t<b/>\n</a>\n", "<?xml version=\"1.0\"?><a><b/></a>"},
         {"<a>&#65;&#x41;&#X41;</a>", "<a>AAA</a>"},
         {"<a v='&#233;'>&#x20AC;</a>", "<a v=\"\xC3\xA9\">\xE2\x82\xAC</a>"},
         {"<p><![CDATA[if a < b & c &foo; then]]></p>",
