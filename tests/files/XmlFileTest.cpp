@@ -114,7 +114,6 @@ TEST(XmlGuessUtf8, Rules) {
     auto guess = [](const std::string& bytes, bool declaration) {
         return dw::GuessUtf8(bytes.data(), bytes.size(), declaration);
     };
-    EXPECT_FALSE(guess("<?xml version=\"1.0\"?>", false));  // fewer than 25 bytes
     EXPECT_FALSE(guess(std::string("\xFF\xFE<\0g\0a\0u\0g\0e\0", 14) + pad, false));
     std::string wide;
     for (char c : "<?xml version=\"1.0\"?><gauge/>") wide += std::string{c, '\0'};
