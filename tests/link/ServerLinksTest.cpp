@@ -133,8 +133,6 @@ TEST_F(ServerLinks, PlugInTableLinesAreAliasDottedAddressAndPortWithCommentsBehi
         {"# A 127.0.0.1 1\nB 127.0.0.1 2\na 127.0.0.1 3\n", "", -1},  // comment, other aliases
         {"A 127.0.0.1\n", "", -1},
         {"A 127.0.0.1 65536\n", "", -1},
-        {"A 127.0.0.1 8090 after\n", "", -1},
-        {"A localhost 8090\n", "", -1},
         {"A 01.2.3.4 8090\n", "", -1},
         {"A 1234567890123456789 8090\n", "", -1},
         {"A 1.2.3 1\nA 10.0.0.9 99\n", "10.0.0.9", 99},  // the first valid line counts
