@@ -1,4 +1,5 @@
-// Statements acting on the element: per kind, with their effects and drawing requests.
+// Statements acting on the element: per kind, with their effects and drawing requests (the
+// size statements on the real kinds are checked through dwtool's "script" verb).
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -33,17 +34,6 @@ TEST(Actions, MovesAreAbsoluteFromTheDesignCentre) {
     EXPECT_EQ(e->GetRect(), (dw::Rect{30, 5, 130, 55}));
     EXPECT_EQ(h.Ran(ElementKind::Text, {"data = 2.9", "movev"})->GetRect(),
               (dw::Rect{10, 12, 110, 62}));
-}
-
-TEST(Actions, SetWidthOnlyWhenItChanges) {
-    Harness h;
-    auto wider = h.Make(ElementKind::Primitive, Lines({"setwidth 120", "setheight value"}));
-    wider->runRotation = 12;
-    h.Run(*wider);
-    EXPECT_EQ(wider->GetRect(), (dw::Rect{10, 10, 130, 10}));
-    EXPECT_EQ(wider->width + wider->height, 120);
-    EXPECT_EQ(wider->runRotation, 0.0);
-    EXPECT_EQ(wider->calls, (Calls{"rebuild", "rebuild"}));
 }
 
 TEST(Actions, SetFileChangeColourAndSound) {
