@@ -40,6 +40,8 @@ TEST(XmlNodeHandle, CopiesShareTheNodeAndKeepItAlive) {
     EXPECT_EQ(child.Name(), "element");
 }
 
+// Lookups ignoring case are used by every gauge file read; here the first of two alike and
+// the index of a search that finds nothing.
 TEST(XmlNodeLookups, IgnoreCaseAndTakeTheFirst) {
     XmlNode node = CreateTopNode("element", false);
     node.AddAttribute("name", "first");
@@ -47,48 +49,11 @@ TEST(XmlNodeLookups, IgnoreCaseAndTakeTheFirst) {
     node.AddAttribute("flag", std::nullopt);
     EXPECT_EQ(node.GetAttribute("Name"), std::optional<std::string>("first"));
     EXPECT_FALSE(node.GetAttribute("missing").has_value() || node.GetAttribute("flag").has_value());
-    EXPECT_EQ(std::atoi(node.Attribute("missing").c_str()), 0);  // read as "" and 0
-    ASSERT_EQ(node.AttributeCount(), 3);
-    EXPECT_EQ(node.Attributes()[1].name + node.Attributes()[2].name, "NAMEflag");
-
-    XmlNode gauge = CreateTopNode("gauge", false);
-    gauge.AddChild("properties");
-    gauge.AddChild("element").AddAttribute("n", "1");
-    gauge.AddText("between");
-    gauge.AddChild("Element").AddAttribute("n", "2");
-    gauge.AddChild("zekolink_1");
-    EXPECT_EQ(gauge.ChildCount("ELEMENT"), 2);
-    EXPECT_EQ(gauge.ChildCount(), 4);
+    node.AddChild("Element");
     int index = 0;
-    EXPECT_EQ(gauge.GetChildNode("element", &index).Attribute("n"), "1");
-    EXPECT_EQ(index, 2);
-    EXPECT_EQ(gauge.GetChildNode("element", &index).Attribute("n"), "2");
-    EXPECT_EQ(index, 3);
-    EXPECT_TRUE(gauge.GetChildNode("element", &index).IsEmpty());
-    EXPECT_EQ(index, 3);  // unchanged when nothing is found
-    EXPECT_EQ(gauge.GetChildNode("element").Attribute("n"), "1");
-    int negative = -5;
-    EXPECT_EQ(gauge.GetChildNode("properties", &negative).Name(), "properties");
-    EXPECT_TRUE(gauge.ChildAt(4).IsEmpty());
-    EXPECT_EQ(gauge.ChildAt(3).Name(), "zekolink_1");
-}
-
-TEST(XmlNodeContent, KeepsOrderAcrossSorts) {
-    XmlNode node = CreateTopNode("program", false);
-    node.AddText("one");
-    node.AddClear("if value > 3", "<![CDATA[", "]]>");
-    node.AddChild("inner");
-    node.AddText("two");
-    ASSERT_EQ(node.ContentCount(), 4);
-    using K = XmlContent::Kind;
-    EXPECT_EQ((std::vector{node.ContentAt(0).kind, node.ContentAt(1).kind, node.ContentAt(2).kind,
-                           node.ContentAt(3).kind}),
-              (std::vector{K::Text, K::Clear, K::Element, K::Text}));
-    EXPECT_EQ(node.ContentAt(3).index, 1);
-    EXPECT_EQ(node.GetText(1), "two");
-    EXPECT_EQ(node.GetClear(0).value + node.GetClear(0).openMark, "if value > 3<![CDATA[");
-    EXPECT_TRUE(node.GetClear(1).IsEmpty() && node.GetClear(-1).IsEmpty());
-    EXPECT_EQ(node.GetText(2), "");
+    EXPECT_FALSE(node.GetChildNode("ELEMENT", &index).IsEmpty());
+    EXPECT_TRUE(node.GetChildNode("element", &index).IsEmpty());
+    EXPECT_EQ(index, 1);  // unchanged when nothing is found
 }
 
 TEST(XmlNodeTree, AppendChildSharesTheNodeAndRefusesCycles) {
@@ -127,15 +92,14 @@ TEST(XmlNodeTree, ParsedNodesKeepTheirOrderAndCanBeChangedAfterwards) {
     for (int i = 0; i < top.ContentCount(); ++i) kinds.push_back(top.ContentAt(i).kind);
     EXPECT_EQ(kinds, (std::vector{K::Text, K::Clear, K::Element, K::Text, K::Element}));
     EXPECT_EQ(top.ChildAt(1).Name() + top.GetText(1) + top.GetClear(0).value, "dtwox");
+    EXPECT_EQ(top.ContentAt(3).index, 1);  // the second text
+    EXPECT_TRUE(top.GetClear(1).IsEmpty() && top.GetClear(-1).IsEmpty());
+    EXPECT_EQ(top.GetText(2), "");
     top.AddAttribute("b", "2");
     top.AddText("three");
     top.ChildAt(0).AddChild("e");
     EXPECT_EQ(dw::CreateString(top, false),
               "<p a=\"1\" b=\"2\">one<![CDATA[x]]><c><e/></c>two<d/>three</p>");
-    // A child's handle keeps it alive after the document's handle is gone.
-    XmlNode child = top.ChildAt(1);
-    top = XmlNode();
-    EXPECT_EQ(child.Name(), "d");
 }
 
 TEST(XmlNodeTree, DocumentsNeverKeepEachOtherAlive) {

@@ -38,50 +38,23 @@ TEST_P(XmlParseError, ReportsCodeAndPosition) {
 // clang-format off
 const ErrorCase kErrorCases[] = {
     {"open elements at the end", "<a>\n<b>\n", nullptr, 1, 3, 1},
-    {"end tag skipping an open one", "<a><b></a>", nullptr, 1, 1, 7},
-    {"empty input", "", nullptr, 2, 1, 1},
     {"blank input", " \r\n\t ", nullptr, 2, 2, 3},
-    {"byte order mark only", "\xEF\xBB\xBF", nullptr, 2, 1, 1},
     {"text first", "  hello <a/>", nullptr, 3, 1, 3},
-    {"end tag first", "</a><a/>", nullptr, 3, 1, 1},
     {"blank after <", "<a>\n< b/></a>", nullptr, 4, 2, 2},
-    {"empty tag", "<>", nullptr, 4, 1, 2},
     {"declaration without name", "<?" "?>", nullptr, 4, 1, 3},
-    {"blank after </", "<a></ a>", nullptr, 5, 1, 6},
     {"empty end tag", "<a></>", nullptr, 5, 1, 6},
-    {"value without closing quote", "<a b=\"1></a>", nullptr, 6, 1, 6},
     {"single quote not closed", "<a\n  b='x/>", nullptr, 6, 2, 5},
     {"end tag of no open element", "<a></b>", nullptr, 7, 1, 4},
-    {"end tag after the root", "<a/></a>", nullptr, 7, 1, 5},
     {"CDATA not closed", "<a><![CDATA[ x < y", nullptr, 8, 1, 4},
-    {"comment not closed", "<a><!-- x", nullptr, 8, 1, 4},
-    {"PRE not closed", "<a><PRE>x", nullptr, 8, 1, 4},
-    {"Script closed in other case", "<a><Script>x</script></a>", nullptr, 8, 1, 4},
-    {"DOCTYPE not closed", "<!DOCTYPE gauge", nullptr, 8, 1, 1},
     {"equals without value", "<a b=>", nullptr, 9, 1, 6},
-    {"equals without name", "<a =x>", nullptr, 9, 1, 4},
-    {"slash inside tag", "<a / >", nullptr, 9, 1, 4},
-    {"attribute on end tag", "<a></a b>", nullptr, 9, 1, 8},
     {"tag inside tag", "<a b='1'<c>", nullptr, 9, 1, 9},
     {"tag cut off", "<a>\n  <b", nullptr, 10, 2, 3},
-    {"tag cut off in attributes", "<a b='1' ", nullptr, 10, 1, 1},
-    {"end tag cut off", "<a></a", nullptr, 10, 1, 4},
     {"declaration closed with >", "<?xml version='1.0'>", nullptr, 10, 1, 20},
-    {"element closed with ?>", "<a?>", nullptr, 10, 1, 3},
-    {"declaration closed with />", "<?x/>", nullptr, 10, 1, 4},
-    {"unknown markup declaration", "<!ELEMENT a>", nullptr, 10, 1, 1},
     {"only a comment", "<!-- only -->", nullptr, 11, 1, 14},
-    {"only a declaration", "<?xml version=\"1.0\"?>\n", nullptr, 11, 2, 1},
     {"other root", "<?xml version=\"1.0\"?>\n<other/>", "gauge", 13, 2, 1},
     {"required tag nested", "<a><gauge/></a>", "gauge", 13, 1, 1},
     {"unknown named entity", "<a>\n x &foo; y</a>", nullptr, 14, 2, 4},
-    {"named entity in capitals", "<a>&AMP;</a>", nullptr, 14, 1, 4},
     {"bare ampersand", "<a>AT&T</a>", nullptr, 14, 1, 6},
-    {"reference without digits", "<a b='&#;'/>", nullptr, 14, 1, 7},
-    {"hex reference without digits", "<a>&#x;</a>", nullptr, 14, 1, 4},
-    {"reference without semicolon", "<a>&#65</a>", nullptr, 14, 1, 4},
-    {"reference to NUL", "<a>&#0;</a>", nullptr, 15, 1, 4},
-    {"reference beyond Unicode", "<a>&#x110000;</a>", nullptr, 15, 1, 4},
     {"reference far beyond Unicode", "<a>&#99999999999999999999;</a>", nullptr, 15, 1, 4},
     {"reference to a surrogate", "<a b=\"&#xD800;\"/>", nullptr, 15, 1, 7},
     {"single-byte reference above 255", "<a>&#256;</a>", nullptr, 15, 1, 4, dw::CharMode::SingleByte},
@@ -107,19 +80,13 @@ TEST(XmlDepth, NestingBeyondTheBoundIsRefusedWhereItStarts) {
     dw::XmlResults results;
     EXPECT_FALSE(dw::ParseString(Nested(bound), nullptr, &results).IsEmpty());
     EXPECT_FALSE(dw::ParseString(Nested(bound - 1, "<b/>"), nullptr, &results).IsEmpty());
-    // One level more, open or empty, and a million levels: refused at the first tag past
-    // the bound, without building the rest.
-    for (const std::string& text :
-         {Nested(bound + 1), Nested(bound, "<b/>"), std::string(1000000 * 3, '<')}) {
+    // One level more, open or empty: refused at the first tag past the bound (a million
+    // levels are refused the same way through dwtool's "xml" verb).
+    for (const std::string& text : {Nested(bound + 1), Nested(bound, "<b/>")}) {
         EXPECT_TRUE(dw::ParseString(text, nullptr, &results).IsEmpty());
-        if (text[1] == '<') continue;  // the run of '<' fails earlier, on a missing name
         EXPECT_EQ(std::make_tuple(results.error, results.line, results.column),
                   std::make_tuple(22, 1, 3 * bound + 1));
     }
-    std::string deep;
-    for (int i = 0; i < 1000000; ++i) deep += "<a>";
-    EXPECT_TRUE(dw::ParseString(deep, nullptr, &results).IsEmpty());
-    EXPECT_EQ(results.error, 22);
 }
 
 TEST(XmlDepth, FormattedOutputGrowsWithTheSizeNotTheSquareOfTheDepth) {
@@ -138,9 +105,8 @@ TEST(XmlDepth, FormattedOutputGrowsWithTheSizeNotTheSquareOfTheDepth) {
 }
 
 TEST(XmlErrorText, FixedMessages) {
+    // The file messages show codes 1, 12 and 13.
     EXPECT_STREQ(dw::ErrorText(0), "No error");
-    EXPECT_STREQ(dw::ErrorText(1), "Warning: Unmatched end tag");
-    EXPECT_STREQ(dw::ErrorText(13), "Error: First Tag not found");
     EXPECT_STREQ(dw::ErrorText(15), "Error: unable to convert between UNICODE and MultiByte chars");
     EXPECT_STREQ(dw::ErrorText(17), "Error: cannot write into file");
     EXPECT_STREQ(dw::ErrorText(21), "Error: Base64 decode output buffer is too small");

@@ -11,12 +11,12 @@
 #include <poll.h>
 #include <unistd.h>
 
-#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <filesystem>
 #include <functional>
+#include <future>
+#include <mutex>
 #include <optional>
 #include <thread>
 #include <utility>
@@ -49,29 +49,21 @@ inline bool WaitUntil(const std::function<bool()>& condition, Ms timeout = kPati
 // failure naming the step, not as a test that never ends.
 class Watchdog {
 public:
-    explicit Watchdog(std::string step) : step_(std::move(step)) {
-        thread_ = std::thread([this] {
-            std::unique_lock lock(mutex_);
-            if (done_.wait_for(lock, kPatience, [this] { return disarmed_; })) return;
-            std::fprintf(stderr, "watchdog: \"%s\" did not finish\n", step_.c_str());
-            std::abort();
-        });
-    }
+    explicit Watchdog(std::string step) : step_(std::move(step)) {}
     ~Watchdog() {
-        {
-            std::lock_guard lock(mutex_);
-            disarmed_ = true;
-        }
-        done_.notify_all();
+        disarmed_.set_value();
         thread_.join();
     }
 
 private:
     std::string step_;
-    std::mutex mutex_;
-    std::condition_variable done_;
-    bool disarmed_ = false;
-    std::thread thread_;
+    std::promise<void> disarmed_;
+    std::future<void> done_ = disarmed_.get_future();
+    std::thread thread_{[this] {
+        if (done_.wait_for(kPatience) == std::future_status::ready) return;
+        std::fprintf(stderr, "watchdog: \"%s\" did not finish\n", step_.c_str());
+        std::abort();
+    }};
 };
 
 // A socket bound to a free loopback port; the test owns the port while the object lives.
@@ -145,7 +137,6 @@ public:
         bytes = std::exchange(pending_, "");
         return eof_;
     }
-    bool Eof() const { return eof_; }
     void DropClient() { close(std::exchange(client_, -1)); }  // (close(-1) does nothing)
 
 private:
@@ -185,72 +176,10 @@ private:
     std::vector<int> codes_;
 };
 
-// A stand-in for the player's window thread: notifications are posted to it as events, and
-// `handle` runs there for each (a close request as RecordingTarget::kClose).
-class WindowThread : public dw::IZekoNotifyTarget {
-public:
-    explicit WindowThread(std::function<void(int code)> handle) : handle_(std::move(handle)) {}
-    ~WindowThread() {
-        Post([this] { quit_ = true; });
-        thread_.join();
-    }
-    void PostNotify(int, int code) override {
-        ++posted_;
-        Post([this, code] { handle_(code); });
-    }
-    void PostClose() override {
-        ++posted_;
-        Post([this] { handle_(RecordingTarget::kClose); });
-    }
-    // Notifications and close requests posted so far.
-    int Posted() const { return posted_.load(); }
-    // Runs `task` on the window thread and waits for it.
-    void Run(const std::function<void()>& task) {
-        std::mutex doneMutex;
-        std::condition_variable doneChanged;
-        bool done = false;
-        Post([&] {
-            task();
-            std::lock_guard lock(doneMutex);
-            done = true;
-            doneChanged.notify_all();
-        });
-        std::unique_lock lock(doneMutex);
-        doneChanged.wait(lock, [&] { return done; });
-    }
-
-private:
-    void Post(std::function<void()> event) {
-        {
-            std::lock_guard lock(mutex_);
-            events_.push_back(std::move(event));
-        }
-        changed_.notify_all();
-    }
-    void Loop() {
-        while (!quit_) {
-            std::function<void()> event;
-            {
-                std::unique_lock lock(mutex_);
-                changed_.wait(lock, [this] { return !events_.empty(); });
-                event = std::move(events_.front());
-                events_.pop_front();
-            }
-            event();
-        }
-    }
-
-    std::function<void(int)> handle_;
-    std::atomic<int> posted_{0};
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::deque<std::function<void()>> events_;
-    bool quit_ = false;  // only touched on the window thread
-    std::thread thread_{[this] { Loop(); }};
-};
-
 class LinkTest : public ::testing::Test {
 protected:
+    // `receiveBuffer` as for LoopbackServer.
+    explicit LinkTest(int receiveBuffer = 0) : server_(receiveBuffer) {}
     void SetUp() override { std::filesystem::current_path(folder_.Path()); }
     void TearDown() override { std::filesystem::current_path(previous_); }
     std::string Log() const { return dwtest::ReadFile(folder_.File(dw::kZekoLogFile)); }
@@ -274,13 +203,5 @@ protected:
     LoopbackServer server_;
     RecordingTarget target_;
 };
-
-// Counts the times `part` occurs in `text`.
-inline std::size_t Occurrences(const std::string& text, const std::string& part) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
 
 }  // namespace linktest

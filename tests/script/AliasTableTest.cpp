@@ -1,9 +1,8 @@
-// The alias file and the two conversions of an element's programs.
+// The alias file and the two conversions of program texts (an element's programs are
+// converted through the editor's run command).
 #include <gtest/gtest.h>
 
-#include "model/CElement.h"
 #include "script/AliasTable.h"
-#include "script/ScriptEngine.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -16,8 +15,8 @@ TEST(AliasTable, ReadsTwoWordLinesWithALeadingIntegerUpToThreeThousand) {
     AliasTable table;
     table.LoadText(
         "3000 ALTITUDE feet above sea level\nALTITUDE\nx ALT\n  12abc  SPEED\r\n\n-5 NEG\n");
-    EXPECT_EQ(table.Entries(),
-              (std::vector<AliasEntry>{{3000, "ALTITUDE"}, {0, "ALT"}, {12, "SPEED"}, {-5, "NEG"}}));
+    EXPECT_EQ(table.Entries(), (std::vector<AliasEntry>{
+                                   {3000, "ALTITUDE"}, {0, "ALT"}, {12, "SPEED"}, {-5, "NEG"}}));
     std::string many;
     for (int i = 0; i < 3100; ++i) many += std::to_string(i) + " N" + std::to_string(i) + "\n";
     table.LoadText(many);
@@ -42,10 +41,6 @@ TEST(AliasTable, LoadsAFileInAnyLetterCaseAndEmptiesOnAMissingOne) {
 TEST(AliasTable, ConversionsNeedTheBlankAfterANameAndTheLastEntryWins) {
     AliasTable table;
     table.LoadText("3000 ALTITUDE\n3000 ALT2\n700 FUEL\n701 FUEL\n");
-    struct Case {
-        const char* names;
-        const char* numbers;
-    };
     // Names to numbers: a shared name takes the last entry's number.
     EXPECT_EQ(table.NamesToNumbers("link offset FUEL server FlightSimulator\n", kServers),
               "link offset 701 server 1\n");
@@ -62,22 +57,6 @@ TEST(AliasTable, ConversionsNeedTheBlankAfterANameAndTheLastEntryWins) {
               "link offset ALTITUDE server 2 ");
     // An empty alias never matches every "server ".
     EXPECT_EQ(empty.NamesToNumbers("server 2", {"", ""}), "server 2");
-}
-
-TEST(AliasTable, ElementConversionsTouchBothProgramsAndReadTheLinkAfterwards) {
-    InstallScriptEngine();
-    AliasTable table;
-    table.LoadText("3000 ALTITUDE\n");
-    CElement element(nullptr, ElementKind::Image);
-    element.mainProgram = "link offset ALTITUDE server MORV\nrotate value\n";
-    element.clickProgram = "set ALTITUDE = 1\noffset ALTITUDE \n";
-    table.NamesToNumbers(element, kServers);
-    EXPECT_EQ(element.mainProgram, "link offset 3000 server 2\nrotate value\n");
-    EXPECT_EQ(element.clickProgram, "set ALTITUDE = 1\noffset 3000 \n");
-    EXPECT_EQ(element.linkedOffset, 3000);
-    EXPECT_EQ(element.linkedServer, 2);
-    table.NumbersToNames(element, kServers);
-    EXPECT_EQ(element.mainProgram, "link offset ALTITUDE server MORV\nrotate value\n");
 }
 
 }  // namespace

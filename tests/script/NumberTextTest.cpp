@@ -18,12 +18,11 @@ TEST(LeadingDouble, ReadsTheNumberAtTheStart) {
         std::size_t used;
     };
     const Row rows[] = {
-        {"3.25abc", 3.25, 4}, {"-.5", -0.5, 3},     {"+7.", 7, 3},      {"1e3x", 1000, 3},
-        {"2E-2", 0.02, 4},    {"5e", 5, 1},         {"5e+", 5, 1},      {"1/3", 1, 1},
-        {"0x10", 0, 1},       {"", 0, 0},           {"abc", 0, 0},      {"G", 0, 0},
-        {".", 0, 0},          {"-", 0, 0},          {"+.", 0, 0},       {"e5", 0, 0},
-        {"inf", 0, 0},        {"nan", 0, 0},        {" 1", 0, 0},       {"1e400", kInf, 5},
-        {"1e-400", 0, 6},     {"-1e999", -kInf, 6}, {"0.0e-400", 0, 8}, {"9e99999999999", kInf, 13},
+        {"3.25abc", 3.25, 4}, {"-.5", -0.5, 3}, {"+7.", 7, 3},
+        {"1e3x", 1000, 3},    {"5e+", 5, 1},    {"1/3", 1, 1},
+        {"0x10", 0, 1},       {"", 0, 0},       {".", 0, 0},
+        {"e5", 0, 0},         {"inf", 0, 0},    {" 1", 0, 0},
+        {"1e400", kInf, 5},   {"1e-400", 0, 6}, {"9e99999999999", kInf, 13},
     };
     for (const Row& row : rows) {
         std::size_t used = 99;
@@ -36,13 +35,9 @@ TEST(LeadingInt, ReadsDigitsAndSaturates) {
     std::size_t used = 0;
     EXPECT_EQ(dw::LeadingInt("255abc", &used), 255);
     EXPECT_EQ(used, 3u);
-    EXPECT_EQ(dw::LeadingInt("x1", &used), 0);
-    EXPECT_EQ(used, 0u);
     EXPECT_EQ(dw::LeadingInt("-12.7"), -12);
-    EXPECT_EQ(dw::LeadingInt("+3"), 3);
     EXPECT_EQ(dw::LeadingInt("99999999999"), 2147483647);
     EXPECT_EQ(dw::LeadingInt("-99999999999999999999"), kMin);
-    EXPECT_EQ(dw::LeadingInt("-2147483648"), kMin);
     EXPECT_EQ(dw::LeadingDouble(std::string(400, '9')), kInf);
 }
 
