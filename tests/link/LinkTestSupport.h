@@ -1,6 +1,6 @@
 #pragma once
 // Shared pieces of the link tests: a ZEKO server stand-in on loopback, a port that refuses
-// connections, notification targets, a watchdog, and a fixture that runs each test in a fresh
+// connections, notification targets, and a fixture that runs each test in a fresh
 // current folder (clients write "zekoclient.log" there).
 //
 // No test depends on timing: every wait is for a condition, with a limit (kPatience) that
@@ -11,11 +11,8 @@
 #include <poll.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <future>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -44,27 +41,6 @@ inline bool WaitUntil(const std::function<bool()>& condition, Ms timeout = kPati
         if (std::chrono::steady_clock::now() >= deadline) return false;
     return true;
 }
-
-// Ends the test program when a step has not finished within kPatience: a hang shows as a
-// failure naming the step, not as a test that never ends.
-class Watchdog {
-public:
-    explicit Watchdog(std::string step) : step_(std::move(step)) {}
-    ~Watchdog() {
-        disarmed_.set_value();
-        thread_.join();
-    }
-
-private:
-    std::string step_;
-    std::promise<void> disarmed_;
-    std::future<void> done_ = disarmed_.get_future();
-    std::thread thread_{[this] {
-        if (done_.wait_for(kPatience) == std::future_status::ready) return;
-        std::fprintf(stderr, "watchdog: \"%s\" did not finish\n", step_.c_str());
-        std::abort();
-    }};
-};
 
 // A socket bound to a free loopback port; the test owns the port while the object lives.
 class OwnedPort {
