@@ -41,13 +41,20 @@ protected:
     }
 };
 
-TEST_F(XmlFile, OtherNodesGetADeclarationLine) {
+// A declaration node gets a byte-order mark only in UTF-8 mode; other nodes get a UTF-8
+// declaration line.
+TEST_F(XmlFile, ByteOrderMarkAndDeclarationLine) {
+    EXPECT_EQ(Written(GaugeDocument(), "iso-8859-1"), kBom + kGaugeText);  // nothing opened yet
     const XmlNode gauge = GaugeDocument().GetChildNode("gauge");
     const std::string utf8 = kBom + "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
     EXPECT_EQ(Written(gauge, "iso-8859-1", false), utf8 + "<gauge version=\"2.0.0.0\"/>");
     dw::SetCharMode(CharMode::SingleByte);
     EXPECT_EQ(Written(gauge, nullptr), utf8 + "<gauge version=\"2.0.0.0\"/>\n");
     EXPECT_EQ(Written(gauge, "iso-8859-1"), kGaugeText);
+    // Saving after opening a Latin-1 file writes no byte-order mark.
+    dw::SetCharMode(CharMode::Utf8);
+    ASSERT_FALSE(dw::OpenFileHelper(dir.Write("in.dwl", kGaugeText), "gauge", ui).IsEmpty());
+    EXPECT_EQ(Written(GaugeDocument(), "iso-8859-1"), kGaugeText);
 }
 
 TEST_F(XmlFile, WriteFailuresAndReadingBack) {
@@ -100,35 +107,6 @@ TEST_F(XmlFile, OpenFileHelperSetsTheCharacterMode) {
     dw::OpenFileHelper(dir.Write("i.xml", kGaugeText), "gauge", ui);
     EXPECT_EQ(dw::GetCharMode(), CharMode::SingleByte);
     EXPECT_TRUE(ui.messages.empty());
-}
-
-// A declaration node gets a byte-order mark only in UTF-8 mode.
-TEST_F(XmlFile, SavingAfterOpeningALatin1FileWritesNoByteOrderMark) {
-    EXPECT_EQ(Written(GaugeDocument(), "iso-8859-1"), kBom + kGaugeText);  // nothing opened yet
-    ASSERT_FALSE(dw::OpenFileHelper(dir.Write("in.dwl", kGaugeText), "gauge", ui).IsEmpty());
-    EXPECT_EQ(Written(GaugeDocument(), "iso-8859-1"), kGaugeText);
-}
-
-TEST(XmlGuessUtf8, Rules) {
-    const std::string pad(30, ' ');
-    auto guess = [](const std::string& bytes, bool declaration) {
-        return dw::GuessUtf8(bytes.data(), bytes.size(), declaration);
-    };
-    EXPECT_FALSE(guess(std::string("\xFF\xFE<\0g\0a\0u\0g\0e\0", 14) + pad, false));
-    std::string wide;
-    for (char c : "<?xml version=\"1.0\"?><gauge/>") wide += std::string{c, '\0'};
-    EXPECT_FALSE(guess(wide, false));
-    EXPECT_TRUE(guess(kBom + "<?xml encoding=\"iso-8859-1\"?>" + pad, true));
-    EXPECT_TRUE(guess("<a>caf\xC3\xA9 \xE2\x82\xAC</a>" + pad, true));  // no encoding word
-    EXPECT_FALSE(guess("<a>caf\xE9 au lait</a>" + pad, false));
-    EXPECT_FALSE(guess("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>" + pad, true));
-    EXPECT_TRUE(guess("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>" + pad, false));
-    EXPECT_TRUE(guess("<?xml version=\"1.0\" encoding iso-8859-1?>" + pad, true));  // no '='
-    // Only the first 200 bytes count: a Latin-1 byte after them does not matter.
-    EXPECT_TRUE(guess(std::string(200, 'a') + "\xE9", false));
-    EXPECT_FALSE(guess(std::string(198, 'a') + "\xE9"
-                                               "a",
-                       false));
 }
 
 }  // namespace
