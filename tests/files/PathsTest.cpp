@@ -11,14 +11,10 @@ namespace {
 using dw::MakeRelativePathTo;
 using dw::ResolveStoredPath;
 
-TEST(Paths, LowerLatin1AndSplit) {
+TEST(Paths, LowerLatin1) {
     EXPECT_EQ(dw::LowerLatin1("ABC xyz 09/\\\xC0\xC9\xDE"), "abc xyz 09/\\\xE0\xE9\xFE");
     // The multiplication sign and sharp s have no lower-case partner.
     EXPECT_EQ(dw::LowerLatin1("\xD7\xDF"), "\xD7\xDF");
-    const dw::PathParts parts = dw::SplitAtLastSeparator("img\\sub/dial.bmp");
-    EXPECT_EQ(parts.folder + "|" + parts.name, "img\\sub|dial.bmp");
-    const dw::PathParts bare = dw::SplitAtLastSeparator("dial.bmp");
-    EXPECT_EQ(bare.folder + "|" + bare.name, "|dial.bmp");
 }
 
 TEST(MakeRelativePath, Forms) {
@@ -26,7 +22,6 @@ TEST(MakeRelativePath, Forms) {
     const struct {
         std::string path, folder, relative;
     } cases[] = {
-        {"/gauges/a.bmp", "/gauges", "a.bmp"},
         {"/gauges/IMG/Dial.BMP", "/gauges", "img/dial.bmp"},
         // The path is lower-cased, the folder is not: they part at the capital.
         {"/Gauges/a.bmp", "/Gauges", "../gauges/a.bmp"},
