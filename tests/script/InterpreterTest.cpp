@@ -2,6 +2,8 @@
 // element's 32-bit run that skips unchanged values.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "ScriptTestSupport.h"
 
 namespace {
@@ -9,6 +11,7 @@ namespace {
 using dw::ElementKind;
 using scripttest::Harness;
 using scripttest::Lines;
+constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // Runs a text-element program linked to variable 1:1 = `value`; returns the markers printed.
 std::string Trace(Harness& h, const std::string& program, double value = 0) {
@@ -43,10 +46,11 @@ TEST(ControlFlow, Branches) {
 
 TEST(ControlFlow, Comparisons) {
     Harness h;
-    // Each operator with the values 4, 5 and 6 against 5: "+" where it holds.
+    // Each operator with the values 4, 5 and 6 against 5: "+" where it holds ("<>", "=<" and
+    // "=>" compile to the letters of "!=", "<=" and ">=").
     const std::pair<const char*, const char*> cases[] = {
-        {"==", "_+_"}, {"!=", "+_+"}, {"<>", "+_+"}, {"<", "+__"},  {">", "__+"},
-        {"<=", "++_"}, {"=<", "++_"}, {">=", "_++"}, {"=>", "_++"}, {"?", "___"},
+        {"==", "_+_"}, {"!=", "+_+"}, {"<", "+__"}, {">", "__+"},
+        {"<=", "++_"}, {">=", "_++"}, {"?", "___"},
     };
     for (const auto& [op, want] : cases) {
         const std::string program = Lines({(std::string("if value ") + op + " 5").c_str(),
@@ -107,7 +111,14 @@ TEST(Registers, AssignmentsRoundingAndLinks) {
     };
     const Row rows[] = {{{"link offset 10 server 1", "value /= 2"}, 4.5, 0},
                         {{"value = 6/4x"}, 1.5, 0},
+                        // Numbers are read up to the first character that ends them.
+                        {{"value = 1e3x", "data = -.5"}, 1000, -0.5},
+                        {{"value = 0x10", "data = 5e+"}, 0, 5},
+                        {{"value = 1e400", "data = 9e99999999999"}, kInf, kInf},
+                        {{"value = -2.7", "int value", "data = +7."}, -2, 7},
                         {{"value = 7", "value = abc"}, 0, 0},
+                        // Odd statements that run without an error.
+                        {{"offset 900", "value = 1", "value /= 0", "data = x1"}, kInf, 0},
                         {{"data = 3", "value = data", "value *= 4", "data = data"}, 12, 0},
                         {{"value = 10", "value -= 2.5", "value += 0.5"}, 8, 0},
                         {{"value = 2.5", "round value"}, 3, 0},
@@ -136,13 +147,14 @@ TEST(Set, SendsTruncatedValuesToTheRightLink) {
         h.Make(ElementKind::Image,
                Lines({"link offset 10 server 1", "value = 12.9", "set offset 200 server 2 = value",
                       "set offset 201 = 7", "data = -3.5", "set offset 202 server 1 = data",
-                      "set offset 203 = 99abc", "set offset 204 server 5 = 1", "set offset 9"}));
+                      "set offset 203 = 99abc", "set offset 204 server 5 = 1",
+                      "set offset -99999999999999999999 server 1 = 99999999999", "set offset 9"}));
     const auto r = h.Run(*e);
-    EXPECT_EQ(h.sink.sent,
-              (std::vector<std::string>{"2:200=12", "2:201=7", "1:202=-3", "1:203=99", "2:204=1"}));
+    EXPECT_EQ(h.sink.sent, (std::vector<std::string>{"2:200=12", "2:201=7", "1:202=-3", "1:203=99",
+                                                     "2:204=1", "1:-2147483648=2147483647"}));
     EXPECT_EQ(r.value, 12.9);  // set does not change value
     EXPECT_EQ(r.errorCode, 1);
-    EXPECT_EQ(r.errorLine, 9);
+    EXPECT_EQ(r.errorLine, 10);
 }
 
 TEST(Audio, RunsOnlyWhenTheVariableChangesAndComputesIn32Bits) {
