@@ -73,21 +73,9 @@ TEST(Actions, ShapeParametersRebuildAtTheEndOfARunWithoutError) {
     EXPECT_EQ(e->ang2, 300.0f);
     EXPECT_EQ(e->angPct, 12.5f);
     EXPECT_EQ(e->calls, Calls{"rebuild"});
-    EXPECT_EQ(h.Ran(ElementKind::Primitive, {"setpos 33.3"})->angPct, 33.3f);
     auto failed = h.Ran(ElementKind::Primitive, {"setstart 10", "round 5"});
     EXPECT_EQ(failed->ang1, 10.0f);
     EXPECT_TRUE(failed->calls.empty());
-}
-
-TEST(Actions, TextColoursRenderAtOnce) {
-    Harness h;
-    auto e = h.Make(ElementKind::Text, Lines({"setcolor 1", "setbackcolor 2", "setcolor 1"}));
-    e->text = "T";
-    h.Run(*e);
-    EXPECT_EQ(e->color, 1u);
-    EXPECT_EQ(e->colorF, 2u);
-    // The first render is the text's fresh start of the run.
-    EXPECT_EQ(e->calls, (Calls{"render T", "render T", "render T"}));
 }
 
 TEST(Actions, ClickProgramsAcceptLessAndRunUnderTheLock) {

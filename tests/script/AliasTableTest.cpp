@@ -1,9 +1,8 @@
-// The alias file and the two conversions of program texts (an element's programs are
-// converted through the editor's run command).
+// The alias file's lines and the two conversions of program texts (loading the file and
+// converting an element's programs are checked through the editor's commands).
 #include <gtest/gtest.h>
 
 #include "script/AliasTable.h"
-#include "support/TempDir.h"
 
 namespace {
 
@@ -24,18 +23,6 @@ TEST(AliasTable, ReadsTwoWordLinesWithALeadingIntegerUpToThreeThousand) {
     EXPECT_EQ(table.Entries().back().name, "N2999");
     EXPECT_EQ(LeadingInteger("99999999999"), 2147483647);
     EXPECT_EQ(LeadingInteger("-99999999999"), -2147483647 - 1);
-}
-
-TEST(AliasTable, LoadsAFileInAnyLetterCaseAndEmptiesOnAMissingOne) {
-    dwtest::TempDir dir;
-    dir.Write("Alias.TXT", "700 FUEL\n");
-    AliasTable table;
-    table.Load(dir.File("alias.txt"));
-    EXPECT_EQ(table.Count(), 1u);
-    table.Load(dir.File("missing.txt"));
-    EXPECT_EQ(table.Count(), 0u);
-    table.Load("");
-    EXPECT_EQ(table.Count(), 0u);
 }
 
 TEST(AliasTable, ConversionsNeedTheBlankAfterANameAndTheLastEntryWins) {

@@ -1,11 +1,10 @@
-// Reading compiled programs into statements: the lines a run reads, the statements each kind
-// accepts (with their word counts), and where the if/else skips stop.
+// Reading compiled programs into statements: the statements each kind accepts (with their
+// word counts); the lines a run reads and where the if/else skips stop are run by the
+// interpreter tests.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "script/DecodedProgram.h"
@@ -14,15 +13,6 @@ namespace {
 
 using dw::Op;
 using dw::ScriptVariant;
-
-TEST(ProgramLines, CutTrimAndStopAtTheFirstEmptyLine) {
-    EXPECT_EQ(dw::ProgramLines("G = 1 \r\n\t M\r\n \r\nN\r\n"),
-              (std::vector<std::string_view>{"G = 1", "M"}));
-    EXPECT_EQ(dw::ProgramLines("M\nN").size(), 2u);
-    // Other blanks are not trimmed, and a NUL ends the text.
-    EXPECT_EQ(dw::ProgramLines("\vM").size(), 1u);
-    EXPECT_EQ(dw::ProgramLines(std::string("M\nN\0\nM", 7)).size(), 2u);
-}
 
 TEST(Decoder, StatementsEachKindAcceptsWithTheirWordCounts) {
     // Rows separated by ";": a compiled line, "|", the letters of the variants that accept it
@@ -52,39 +42,6 @@ TEST(Decoder, StatementsEachKindAcceptsWithTheirWordCounts) {
             const bool accepted = op != Op::SyntaxError && op != Op::ControlSyntaxError;
             EXPECT_EQ(accepted, accepting.find(letter) != std::string::npos)
                 << line << " in variant " << letter;
-        }
-    }
-}
-
-// The forward skip as worded: counter from 1, "L" adds, "K" at 1 and "H"/"!" subtract.
-int ScanFrom(const std::vector<char>& first, std::size_t start) {
-    int depth = 1;
-    for (std::size_t j = start + 1; j < first.size(); ++j) {
-        const char c = first[j];
-        if (c == 'L')
-            ++depth;
-        else if ((c == 'K' && depth == 1) || c == 'H' || c == '!')
-            --depth;
-        if (depth == 0) return static_cast<int>(j);
-    }
-    return -1;
-}
-
-TEST(Decoder, SkipTargetsMatchTheForwardScan) {
-    std::mt19937 random(77);
-    const char letters[] = {'L', 'K', 'H', '!', 'M'};
-    for (int round = 0; round < 5000; ++round) {
-        std::string text;
-        const int count = 1 + static_cast<int>(random() % 14);
-        for (int i = 0; i < count; ++i) {
-            const char c = letters[random() % sizeof letters];
-            text += c == 'L' ? std::string("L G Z 1") : std::string(1, c);
-            text += "\r\n";
-        }
-        const auto p = dw::DecodeProgram(text, ScriptVariant::Text);
-        for (std::size_t i = 0; i < p.lines.size(); ++i) {
-            if (p.firstChar[i] != 'L' && p.firstChar[i] != 'K') continue;
-            ASSERT_EQ(p.lines[i].jump, ScanFrom(p.firstChar, i)) << text << " line " << i + 1;
         }
     }
 }
