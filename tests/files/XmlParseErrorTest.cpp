@@ -38,6 +38,7 @@ TEST_P(XmlParseError, ReportsCodeAndPosition) {
 // clang-format off
 const ErrorCase kErrorCases[] = {
     {"open elements at the end", "<a>\n<b>\n", nullptr, 1, 3, 1},
+    {"blank input", " \r\n\t ", nullptr, 2, 2, 3},
     {"text first", "  hello <a/>", nullptr, 3, 1, 3},
     {"blank after <", "<a>\n< b/></a>", nullptr, 4, 2, 2},
     {"empty end tag", "<a></>", nullptr, 5, 1, 6},
