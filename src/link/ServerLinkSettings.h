@@ -21,8 +21,4 @@ struct ServerLinkSettings {
     bool operator==(const ServerLinkSettings&) const = default;
 };
 
-// The defaults of link 1 ("FlightSimulator", "127.0.0.1", 8090) and link 2 ("MORV",
-// "127.0.0.1", 8092).
-ServerLinkSettings DefaultServerLink(int link);
-
 }  // namespace dw

@@ -25,6 +25,23 @@ struct PlugInFiles {
 
 using ServerLinks = LinkTest;
 
+// An alias that cannot be resolved without the module ends the run's start with 9001.
+TEST_F(ServerLinks, AnAliasWithoutTheModuleWritesItsCodeAndAsksToClose) {
+    PlugInFiles files(folder_, "FlightSimulator 127.0.0.1 1\n");
+    dw::ServerLinks links({"FlightSimulator", kByAlias, 8090}, kOff);
+    links.LoadPlugIn(folder_.File("missing.mod"));
+    links.PlugInStart(nullptr, "g");
+    links.ResolveAliases([](int) { FAIL() << "no module, no waiting"; });
+    links.CollectVariables({});
+    dwtest::MemorySettingsStore store;
+    int closes = 0;
+    EXPECT_FALSE(links.OpenLinks(&target_, store, [&] { ++closes; }));
+    links.PlugInStop();
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(store.ReadInt("RunTime", "LastError", -1), 9001);
+    EXPECT_EQ(dwtest::ReadFile(folder_.File("trace.txt")), "");  // no module, no calls
+}
+
 TEST_F(ServerLinks, PlugInResolvesAliasesAndIsStartedAndStoppedForBothLinks) {
     const ClosedPort closed;
     const int unused = closed.Port();
