@@ -19,7 +19,6 @@ TEST(CommandLine, FileAndPlaySwitchInEveryForm) {
         {{}, CommandLine::Action::Edit, "", false},
         {{"panel.dwl"}, CommandLine::Action::Edit, "panel.dwl", false},
         {{"/p", "panel.dwl"}, CommandLine::Action::Edit, "panel.dwl", true},
-        {{"-p", "panel.dwl"}, CommandLine::Action::Edit, "panel.dwl", true},
         {{"--play", "panel.dwl"}, CommandLine::Action::Edit, "panel.dwl", true},
         {{"--", "-odd.dwl"}, CommandLine::Action::Edit, "-odd.dwl", false},
         {{"--help"}, CommandLine::Action::Help, "", false},
@@ -32,7 +31,6 @@ TEST(CommandLine, FileAndPlaySwitchInEveryForm) {
          CommandLine::Action::Edit,
          "x.dwl",
          true},
-        {{"--style", "fusion", "x.dwl"}, CommandLine::Action::Edit, "x.dwl", false},
     };
     for (const Case& c : cases) {
         const CommandLine line = ParseCommandLine(c.args);

@@ -91,8 +91,6 @@ TEST_F(PathsDialogTest, ListOperationsFollowTheSelection) {
 
     Click(dialog, "addButton");  // a cancelled browser adds nothing
     EXPECT_EQ(dialog.Folders().size(), 3u);
-    list->clearSelection();
-    EXPECT_EQ(Buttons(dialog), "000");
 
     Click(dialog, "okButton");
     EXPECT_EQ(Stored(), (Folders{"/b", "/c", "/d"}));
@@ -146,12 +144,6 @@ TEST_F(PathsDialogTest, EditorDialogsRunTheThreeDialogs) {
         d.accept();
     });
     EXPECT_TRUE(dialogs->EditGaugeProperties(values));
-    EXPECT_EQ(values.name, "new");
-    OnNextModal<QDialog>([](QDialog& d) {
-        Control<QLineEdit>(d, "titleEdit")->setText("newer");
-        d.reject();
-    });
-    EXPECT_FALSE(dialogs->EditGaugeProperties(values));
     EXPECT_EQ(values.name, "new");
 }
 

@@ -93,7 +93,6 @@ TEST(Ipv4Field, AcceptsExactlyFourNumbersUpTo255) {
                           {"1.2.3.4.5", "1.2.3.45", "1.2.3.45"},
                           {"sim.local", ".", "0.0.0.0"},
                           {"10..7", "10..7", "10.0.7.0"},
-                          {"1234", "123", "123.0.0.0"},
                           {"-1", "1", "1.0.0.0"}};
     for (const Case& c : cases) {
         field.clear();
