@@ -1,6 +1,7 @@
-// The canvas: mouse edge cases, the keys it uses itself, the wheel, hot keys and the status
-// line.
+// The canvas: mouse edge cases, the keys it uses itself, the wheel, hot keys, the status line
+// and the conversion between gauge and logical pixels.
 #include "EditorTestSupport.h"
+#include "editor/CanvasWidget.h"
 #include "editor/EditCommands.h"
 
 namespace {
@@ -67,7 +68,7 @@ TEST_F(CanvasTest, ARubberBandSelectsOnlyElementsWhollyInsideIt) {
     Add({60, 10, 100, 50});  // right edge on the band's right edge
     Drag({5, 5}, {100, 55});
     EXPECT_EQ(Layout(), "p:10,10,50,50* p:40,40,120,60 p:60,10,100,50");
-    Drag({1, 1}, {200, 200}, Qt::ControlModifier);  // Ctrl keeps and adds
+    Drag({200, 200}, {1, 1}, Qt::ControlModifier);  // Ctrl keeps and adds; drawn up-left
     EXPECT_EQ(Layout(), "p:10,10,50,50* p:40,40,120,60* p:60,10,100,50*");
 }
 
@@ -162,6 +163,15 @@ TEST_F(CanvasTest, HotKeysFromTheStoreFireWithTheirModifiers) {
     Key(Qt::Key_A);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].title, "Delete components");
+}
+
+TEST(GaugePixels, AreDevicePixelsAtAnyScale) {
+    EXPECT_EQ(GaugeFromLogical(QPointF(10.5, 3), 1.0), (Point{10, 3}));
+    EXPECT_EQ(GaugeFromLogical(QPointF(10.5, 3), 2.0), (Point{21, 6}));
+    EXPECT_EQ(GaugeFromLogical(QPointF(7, 7), 1.5), (Point{10, 10}));
+    // A gauge area covers every logical pixel it touches.
+    EXPECT_EQ(LogicalFromGauge({11, 11, 21, 21}, 2.0), QRect(5, 5, 6, 6));
+    EXPECT_EQ(LogicalFromGauge({-3, 0, 3, 3}, 1.5), QRect(-2, 0, 4, 2));
 }
 
 }  // namespace
