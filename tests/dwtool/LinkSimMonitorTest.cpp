@@ -126,11 +126,8 @@ TEST_F(LinkSimMonitor, BadArgumentsAndScenariosAreReported) {
         {{"sim", "--port", "0", "--scenario", bad}, "scenario.txt:3: unknown generator: wobble"},
         {{"monitor"}, "usage: dwtool"},
         {{"monitor", "localhost", "1"}, "usage: dwtool"},
-        {{"monitor", "127.0.0.1:8090", "0"}, "usage: dwtool"},
         {{"monitor", "127.0.0.1:8090", "1", "--set", "x"}, "usage: dwtool"},
-        {{"sim", "--port"}, "usage: dwtool"},
         {{"sim", "--rate", "0"}, "usage: dwtool"},
-        {{"sim", "--bogus", "1"}, "usage: dwtool"},
     };
     for (const auto& [args, text] : rows) {
         auto tool = Tool(args);

@@ -65,9 +65,7 @@ TEST_F(PlayVerb, ReportsHowTheRunEnded) {
 
 TEST_F(PlayVerb, RefusesWrongOptions) {
     for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"play"},
-          {"play", "g.dwl", "--frames", "5", "--duration", "1"},
-          {"play", "g.dwl", "--link2", "h:70000"}}) {
+         {std::vector<std::string>{"play"}, {"play", "g.dwl", "--link2", "h:70000"}}) {
         auto tool = Tool(args);
         EXPECT_EQ(tool->Wait(), 2) << tool->out;
     }
