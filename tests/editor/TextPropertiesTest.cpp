@@ -21,51 +21,28 @@ using dw::dialogs::TextSampleView;
 using TextPropertiesTest = DialogFixture;
 using TextElementTest = ElementDialogFixture;
 
-TEST_F(TextPropertiesTest, FontChoiceTakesFaceSizeWeightAndStyleButNotTheColour) {
-    CTextProperties dialog(context);
-    dw::TextProperties values;
-    values.fontStyle = 5;  // italic and underline
-    values.color = 0x00FF00;
-    dialog.SetValues(values);
-    dw::FontChoice chosen;
-    chosen.face = "DejaVu Sans";
-    chosen.height = -20;
-    chosen.weight = 700;
-    chosen.strikeOut = true;
-    chosen.colour = 0x0000FF;
-    user.QueueFont(chosen);
-    QTest::mouseClick(Control<QPushButton>(dialog, "fontButton"), Qt::LeftButton);
-
-    ASSERT_EQ(user.fontCalls.size(), 1u);
-    const dw::FontChoice& initial = user.fontCalls[0];
-    // The chooser starts on the family that "DW_LCD" stands for.
-    EXPECT_EQ(initial.face, dw::qt::ToLatin1(dw::MapFaceName("DW_LCD")));
-    EXPECT_EQ(initial.height, -13);
-    EXPECT_TRUE(initial.italic && initial.underline && !initial.strikeOut);
-    const dw::TextProperties result = dialog.Values();
-    EXPECT_EQ(result.face, "DejaVu Sans");
-    EXPECT_EQ(std::make_tuple(result.fontHeight, result.weight, result.fontStyle),
-              std::make_tuple(-20, 700, 2));
-    EXPECT_EQ(result.color, 0x00FF00u);
-    auto* sample = Control<TextSampleView>(dialog, "sampleView");
-    EXPECT_EQ(sample->SampleFont().face, "DejaVu Sans");
-}
-
-TEST_F(TextPropertiesTest, KeepingTheFamilyKeepsTheStoredFaceName) {
-    CTextProperties dialog(context);
-    dw::FontChoice same;
-    same.face = dw::qt::ToLatin1(dw::MapFaceName("DW_LCD"));
-    same.height = -30;
-    user.QueueFont(same);
-    QTest::mouseClick(Control<QPushButton>(dialog, "fontButton"), Qt::LeftButton);
-    EXPECT_EQ(dialog.Values().face, "DW_LCD");
-    EXPECT_EQ(dialog.Values().fontHeight, -30);
-}
-
-TEST_F(TextPropertiesTest, ColourAndBackButtonsRepaintTheSample) {
+TEST_F(TextPropertiesTest, FontAndColourChoosersFillTheFieldsAndTheSample) {
     CTextProperties dialog(context);
     dialog.resize(500, 500);
     dialog.show();
+    dw::TextProperties values;
+    values.fontStyle = 5;  // italic and underline
+    dialog.SetValues(values);
+    // Keeping the family that "DW_LCD" stands for keeps the stored face name.
+    const std::string lcd = dw::qt::ToLatin1(dw::MapFaceName("DW_LCD"));
+    user.QueueFont(dw::FontChoice{lcd, -30});
+    user.QueueFont(dw::FontChoice{"DejaVu Sans", -20, 700, false, false, true, 0x123456});
+    auto* font = Control<QPushButton>(dialog, "fontButton");
+    QTest::mouseClick(font, Qt::LeftButton);
+    EXPECT_EQ(dialog.Values().face, "DW_LCD");
+    EXPECT_EQ(dialog.Values().fontHeight, -30);
+    QTest::mouseClick(font, Qt::LeftButton);
+    ASSERT_EQ(user.fontCalls.size(), 2u);
+    EXPECT_EQ(user.fontCalls[0].face, lcd);  // the chooser starts on the mapped family
+    EXPECT_EQ(user.fontCalls[0].height, -13);
+    EXPECT_TRUE(user.fontCalls[0].italic && user.fontCalls[0].underline);
+    EXPECT_EQ(dialog.Values().color, 0xFFFFFFu) << "the font's colour is not taken";
+
     user.QueueColour(0x0000FF);
     user.QueueColour(std::nullopt);
     user.QueueColour(0x00FF00);
@@ -76,13 +53,15 @@ TEST_F(TextPropertiesTest, ColourAndBackButtonsRepaintTheSample) {
     EXPECT_EQ(user.colourCalls[0].initial, 0xFFFFFFu);  // white text by default
     EXPECT_EQ(user.colourCalls[2].initial, 0u);         // black background
     const dw::TextProperties result = dialog.Values();
-    EXPECT_EQ(result.color, 0x0000FFu);
-    EXPECT_EQ(result.colorF, 0x00FF00u);
+    EXPECT_EQ(result.face, "DejaVu Sans");
+    EXPECT_EQ(std::make_tuple(result.fontHeight, result.weight, result.fontStyle),
+              std::make_tuple(-20, 700, 2));
+    EXPECT_EQ(std::make_pair(result.color, result.colorF), std::make_pair(0x0000FFu, 0x00FF00u));
 
     auto* sample = Control<TextSampleView>(dialog, "sampleView");
+    EXPECT_EQ(sample->SampleFont().face, "DejaVu Sans");
     const QImage shown = sample->grab().toImage();
-    const QColor corner = shown.pixelColor(shown.width() / 2, 3);
-    EXPECT_EQ(corner, QColor(0, 255, 0)) << "background";
+    EXPECT_EQ(shown.pixelColor(shown.width() / 2, 3), QColor(0, 255, 0)) << "background";
     int red = 0;
     for (int y = 0; y < shown.height(); ++y)
         for (int x = 0; x < shown.width(); ++x) red += shown.pixelColor(x, y).red() > 128;
