@@ -68,15 +68,13 @@ TEST_P(AutoRun, FollowsTheStartTable) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    StartTable, AutoRun,
-    ::testing::Values(AutoRunCase{"LastGaugeRunAtStart", true, false, true, true},
-                      AutoRunCase{"LastGaugePlain", true, false, false, false},
-                      AutoRunCase{"FileRunAtStart", false, false, true, false},
-                      AutoRunCase{"FilePlain", false, false, false, false},
-                      AutoRunCase{"PlayFile", false, true, false, true},
-                      AutoRunCase{"PlayRunAtStartFile", false, true, true, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(StartTable, AutoRun,
+                         ::testing::Values(AutoRunCase{"LastGaugeRunAtStart", true, false, true,
+                                                       true},
+                                           AutoRunCase{"LastGaugePlain", true, false, false, false},
+                                           AutoRunCase{"FileRunAtStart", false, false, true, false},
+                                           AutoRunCase{"PlayFile", false, true, false, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StartupRules, AStoredRectangleOnNoScreenMovesToThePrimaryScreen) {
     const QRect primary(0, 0, 1920, 1080);

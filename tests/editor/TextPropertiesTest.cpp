@@ -68,32 +68,6 @@ TEST_F(TextPropertiesTest, FontAndColourChoosersFillTheFieldsAndTheSample) {
     EXPECT_GT(red, 20) << "TEXT SAMPLE in the text colour";
 }
 
-TEST_F(TextPropertiesTest, AlignmentListsShowAndBuildThePositionFlags) {
-    struct Case {
-        int position;
-        const char* vertical;
-        const char* horizontal;
-        int rebuilt;
-    };
-    const Case cases[] = {{5, "Center", "Center", 5},
-                          {10, "Bottom", "Right", 10},
-                          {12, "Bottom", "Left", 8},
-                          {3, "Top", "Right", 2}};
-    CTextProperties dialog(context);
-    for (const Case& c : cases) {
-        dw::TextProperties values;
-        values.position = c.position;
-        dialog.SetValues(values);
-        EXPECT_EQ(Control<QComboBox>(dialog, "verticalCombo")->currentText().toStdString(),
-                  c.vertical)
-            << c.position;
-        EXPECT_EQ(Control<QComboBox>(dialog, "horizontalCombo")->currentText().toStdString(),
-                  c.horizontal)
-            << c.position;
-        EXPECT_EQ(dialog.Values().position, c.rebuilt) << c.position;
-    }
-}
-
 TEST_F(TextPropertiesTest, TheBorderSpinStopsAtZeroWhereTheBorderColourIsOff) {
     CTextProperties dialog(context);
     auto* width = Control<QLineEdit>(dialog, "borderWidthEdit");
@@ -111,8 +85,11 @@ TEST_F(TextPropertiesTest, TheBorderSpinStopsAtZeroWhereTheBorderColourIsOff) {
 TEST_F(TextElementTest, OkThroughTheElementAppliesTextWithLineBreaks) {
     dw::CText text(nullptr, {10, 10, 110, 30});
     text.text = "A\nB";
+    text.position = 12;  // both vertical flags: the bottom one counts
     OnNextModal<CTextProperties>([](CTextProperties& dialog) {
         EXPECT_EQ(Text(Control<QLineEdit>(dialog, "textEdit")), "A\\nB");
+        EXPECT_EQ(Control<QComboBox>(dialog, "verticalCombo")->currentText(), "Bottom");
+        EXPECT_EQ(Control<QComboBox>(dialog, "horizontalCombo")->currentText(), "Left");
         Control<QLineEdit>(dialog, "textEdit")->setText("X\\nY\\nZ");
         Control<QComboBox>(dialog, "horizontalCombo")->setCurrentIndex(2);
         Control<QLineEdit>(dialog, "borderWidthEdit")->setText("3");
@@ -122,7 +99,7 @@ TEST_F(TextElementTest, OkThroughTheElementAppliesTextWithLineBreaks) {
     });
     text.EditProperties();
     EXPECT_EQ(text.text, "X\nY\nZ");
-    EXPECT_EQ(text.position, 2);
+    EXPECT_EQ(text.position, 10);
     EXPECT_EQ(std::make_pair(text.borderWidth, text.borderColor), std::make_pair(3, 255u));
     EXPECT_EQ(text.mainProgram, "print 1\r\n");
 

@@ -145,27 +145,24 @@ TEST_F(NameSearchTest, ListsTwoWordLinesUpperCasedAndFiltersAnywhere) {
 }
 
 TEST_F(NameSearchTest, WithoutAnAliasFileOffersToChooseOne) {
+    {
+        CNameSearchDlg declined(context);  // the question is dismissed: No
+        EXPECT_TRUE(user.fileRequests.empty());
+        EXPECT_EQ(Control<QListWidget>(declined, "nameList")->count(), 0);
+    }
     const std::string names = dir.Write("Names.TXT", kAliasLines);
     user.QueueAnswer(dw::Answer::Yes);
     user.QueueFile(names);
     CNameSearchDlg search(context);
-    ASSERT_EQ(user.messages.size(), 1u);
-    EXPECT_EQ(user.messages[0].title, "No alias file defined");
-    EXPECT_EQ(user.messages[0].text,
+    ASSERT_EQ(user.messages.size(), 2u);
+    EXPECT_EQ(user.messages[1].title, "No alias file defined");
+    EXPECT_EQ(user.messages[1].text,
               "No alias file is defined.\nDo you want select an alias file now?");
-    EXPECT_EQ(user.messages[0].buttons, dw::Buttons::YesNo);
-    EXPECT_EQ(user.messages[0].icon, dw::Icon::Question);
+    EXPECT_EQ(user.messages[1].buttons, dw::Buttons::YesNo);
+    EXPECT_EQ(user.messages[1].icon, dw::Icon::Question);
     EXPECT_EQ(user.fileRequests.size(), 1u);
     EXPECT_EQ(chosenAliasFiles, std::vector<std::string>{"names.txt"});
     EXPECT_EQ(Control<QListWidget>(search, "nameList")->count(), 4);
-}
-
-TEST_F(NameSearchTest, DecliningToChooseLeavesTheListEmpty) {
-    CNameSearchDlg search(context);  // the question is dismissed: No
-    EXPECT_EQ(user.messages.size(), 1u);
-    EXPECT_TRUE(user.fileRequests.empty());
-    EXPECT_EQ(Control<QListWidget>(search, "nameList")->count(), 0);
-    EXPECT_TRUE(chosenAliasFiles.empty());
 }
 
 }  // namespace
