@@ -138,8 +138,6 @@ TEST_F(CanvasTest, HotKeysFromTheStoreFireWithTheirModifiers) {
     services.runPlayer = [&](const PlayerRequest&) { ++runs; };
     Start();
     EXPECT_EQ(Window().HotKeys().size(), 4u);
-    EXPECT_EQ(Window().Action(cmd::kInsertBasicGraph)->text().toStdString(),
-              "a basic graph\tCtrl+B");
 
     Key(Qt::Key_B);
     EXPECT_EQ(Doc().elements.Count(), 0u) << "Ctrl is part of the binding";

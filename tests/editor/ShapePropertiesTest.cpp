@@ -69,22 +69,7 @@ TEST_P(SubtypeRelabelTest, ChangingTheSubtypeRelabelsAndEnablesItsControls) {
 INSTANTIATE_TEST_SUITE_P(Subtypes, SubtypeRelabelTest, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.subtype); });
 
-using ShapePropertiesTest = DialogFixture;
 using ShapeElementTest = ElementDialogFixture;
-
-TEST_F(ShapePropertiesTest, SecondColourOnlyForHatchedStylesAndBorderColourOnlyWithAWidth) {
-    CPrimitiveProperties dialog(context);
-    auto* style = Control<QComboBox>(dialog, "styleCombo");
-    auto* second = Control<QPushButton>(dialog, "secondColourButton");
-    ASSERT_EQ(style->count(), 7);
-    EXPECT_FALSE(second->isEnabled()) << "Solid";
-    style->setCurrentIndex(6);
-    EXPECT_TRUE(second->isEnabled());
-    auto* borderColour = Control<QLineEdit>(dialog, "borderColourEdit");
-    EXPECT_TRUE(borderColour->isEnabled());
-    Control<QLineEdit>(dialog, "borderWidthEdit")->setText("0");
-    EXPECT_FALSE(borderColour->isEnabled());
-}
 
 TEST_F(ShapeElementTest, OkThroughTheElementAppliesEveryField) {
     dw::CPrimitive shape(nullptr, {10, 10, 110, 110});
@@ -92,9 +77,9 @@ TEST_F(ShapeElementTest, OkThroughTheElementAppliesEveryField) {
     user.QueueColour(0x0000FF);  // Color
     user.QueueColour(0x00FF00);  // Color 2
     OnNextModal<CPrimitiveProperties>([](CPrimitiveProperties& dialog) {
-        EXPECT_EQ(Text(Control<QLineEdit>(dialog, "startEdit")), "0");
         EXPECT_EQ(Text(Control<QLineEdit>(dialog, "endEdit")), "360");
-        EXPECT_EQ(Text(Control<QLineEdit>(dialog, "initEdit")), "50");
+        // "Color 2" is for hatched styles only.
+        EXPECT_FALSE(Control<QPushButton>(dialog, "secondColourButton")->isEnabled());
         Control<QComboBox>(dialog, "subtypeCombo")->setCurrentText("Pie");
         Control<QComboBox>(dialog, "styleCombo")->setCurrentText("Cross");
         QTest::mouseClick(Control<QPushButton>(dialog, "fillColourButton"), Qt::LeftButton);

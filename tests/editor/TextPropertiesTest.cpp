@@ -50,8 +50,7 @@ TEST_F(TextPropertiesTest, FontAndColourChoosersFillTheFieldsAndTheSample) {
     QTest::mouseClick(Control<QPushButton>(dialog, "colourButton"), Qt::LeftButton);
     QTest::mouseClick(Control<QPushButton>(dialog, "backButton"), Qt::LeftButton);
     ASSERT_EQ(user.colourCalls.size(), 3u);
-    EXPECT_EQ(user.colourCalls[0].initial, 0xFFFFFFu);  // white text by default
-    EXPECT_EQ(user.colourCalls[2].initial, 0u);         // black background
+    EXPECT_EQ(user.colourCalls[2].initial, 0u);  // black background
     const dw::TextProperties result = dialog.Values();
     EXPECT_EQ(result.face, "DejaVu Sans");
     EXPECT_EQ(std::make_tuple(result.fontHeight, result.weight, result.fontStyle),
