@@ -103,17 +103,13 @@ TEST_F(LinkSimMonitor, MonitorPrintsEveryPublishedValueTheLowestIncluded) {
     EXPECT_EQ(monitor->out.find("7 = "), std::string::npos);  // never published
 }
 
-TEST_F(LinkSimMonitor, DurationsEndTheSimAndTheMonitorAndAClosedPortCannotBeMonitored) {
+TEST_F(LinkSimMonitor, ADurationEndsTheSimAndAClosedPortCannotBeMonitored) {
     ASSERT_GT(StartSim("", {"--duration", "0.5"}), 0);
     EXPECT_EQ(sim_->Wait(), 0);
     EXPECT_NE(sim_->out.find("duration ended"), std::string::npos) << sim_->out;
     EXPECT_NE(sim_->out.find("sent farewell to 0 clients"), std::string::npos) << sim_->out;
-    const int live = StartSim("");
-    auto monitor = Monitor(live, {"12", "--duration", "0.2"});
-    EXPECT_EQ(monitor->Wait(), 0);
-    EXPECT_NE(monitor->out.find("connected to"), std::string::npos) << monitor->out;
     const ClosedPort closed;
-    monitor = Monitor(closed.Port(), {"1"});
+    auto monitor = Monitor(closed.Port(), {"1"});
     EXPECT_EQ(monitor->Wait(), 1);
     EXPECT_NE(monitor->out.find("cannot connect"), std::string::npos) << monitor->out;
     EXPECT_EQ(dwtest::ReadFile(folder_.File("zekoclient.log")),

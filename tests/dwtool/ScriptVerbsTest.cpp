@@ -47,10 +47,6 @@ TEST_F(ScriptVerbs, CompileShowsLinesMarksAndThePrimaryLink) {
               "compiled main program, 3 lines:\n   1 | G = 1\n"
               "   2 |     <- blank line: a run stops here\n   3 | M   <- never runs\n"
               "primary link: none (no \"link offset N server M\"; the player never runs it)\n");
-    Compile("none");
-    EXPECT_EQ(out,
-              "compiled main program, 1 line:\n   1 | none\n"
-              "primary link: none (the program is \"none\")\n");
     Compile("", "--click");
     EXPECT_EQ(out, "compiled click program: empty (a run does nothing)\n");
     EXPECT_EQ(Dwtool("compile --kind gauge x"), 2);
