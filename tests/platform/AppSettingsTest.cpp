@@ -67,7 +67,6 @@ TEST(AppSettings, StartsMaximisedWhenSavedSoOrOnFirstStart) {
 TEST(AppSettings, AliasFileDefaultsToTheProgramFolder) {
     dwtest::MemorySettingsStore store;
     EXPECT_EQ(dw::AppSettings::ReadAliasFile(store, "/usr/lib/dw/"), "/usr/lib/dw/alias.txt");
-    EXPECT_EQ(dw::AppSettings::ReadAliasFile(store, "/"), "/alias.txt");
     store.Seed("ZEKO", "AliasFile", "");
     EXPECT_EQ(dw::AppSettings::ReadAliasFile(store, "/x"), "") << "a stored empty path stays";
 
