@@ -61,7 +61,6 @@ TEST(AppSettings, StartsMaximisedWhenSavedSoOrOnFirstStart) {
     EXPECT_FALSE(load(800, 600, 2).StartMaximised()) << "only exactly 1 means maximised";
     EXPECT_TRUE(load(800, 600, 1).StartMaximised());
     EXPECT_TRUE(load(0, 0, 0).StartMaximised()) << "right and bottom 0: the first start";
-    EXPECT_FALSE(load(10, 0, 0).StartMaximised());
 }
 
 TEST(AppSettings, AliasFileDefaultsToTheProgramFolder) {
