@@ -95,17 +95,4 @@ TEST_F(EditorTest, EveryCommandOfTheTableIsInTheMenusAndEnabledByItsRule) {
     EXPECT_TRUE(Window().Action(cmd::kLocked)->isChecked());
 }
 
-TEST_F(EditorTest, TheContextMenuIsTheEditMenu) {
-    Start();
-    Command(cmd::kInsertText);
-    QTimer::singleShot(0, [this] {
-        QMenu* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_EQ(popup, Window().EditMenu());
-        Window().Action(cmd::kSelectAll)->trigger();
-        popup->close();
-    });
-    QTest::mouseClick(Canvas(), Qt::RightButton, Qt::NoModifier, QPoint(300, 300));
-    EXPECT_EQ(Layout(), "t:10,10,110,30*");
-}
-
 }  // namespace

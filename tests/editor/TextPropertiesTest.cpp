@@ -1,9 +1,8 @@
 // The text properties dialog: font and colour choosers with the sample, the alignment lists,
-// the literal text, and the border width with its colour.
+// the literal text and the border.
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
-#include <QToolButton>
 
 #include "DialogTestSupport.h"
 #include "editor/dialogs/CTextProperties.h"
@@ -65,20 +64,6 @@ TEST_F(TextPropertiesTest, FontAndColourChoosersFillTheFieldsAndTheSample) {
     for (int y = 0; y < shown.height(); ++y)
         for (int x = 0; x < shown.width(); ++x) red += shown.pixelColor(x, y).red() > 128;
     EXPECT_GT(red, 20) << "TEXT SAMPLE in the text colour";
-}
-
-TEST_F(TextPropertiesTest, TheBorderSpinStopsAtZeroWhereTheBorderColourIsOff) {
-    CTextProperties dialog(context);
-    auto* width = Control<QLineEdit>(dialog, "borderWidthEdit");
-    auto* colour = Control<QToolButton>(dialog, "borderColourButton");
-    EXPECT_FALSE(colour->isEnabled()) << "a new text has no border";
-    QTest::mouseClick(Control<QToolButton>(dialog, "upArrow"), Qt::LeftButton);
-    EXPECT_EQ(Text(width), "1");
-    EXPECT_TRUE(colour->isEnabled());
-    for (int i = 0; i < 2; ++i)
-        QTest::mouseClick(Control<QToolButton>(dialog, "downArrow"), Qt::LeftButton);
-    EXPECT_EQ(Text(width), "0");
-    EXPECT_FALSE(colour->isEnabled());
 }
 
 TEST_F(TextElementTest, OkThroughTheElementAppliesTextWithLineBreaks) {
