@@ -68,6 +68,14 @@ TEST_F(ScriptVerbs, ScriptReportsEveryRun) {
               "  action: rotate 20 (fill 0)\n  sent: link 2: 200=20\n");
     Shows("audio", "link offset 10 server 1\nvalue /= 2\n",
           "run 2: skipped (the variable kept its value 9)\n", "--var 1:10=9 --runs 2");
+    // Colours are shown with their channels; the other kinds' actions are reported as well.
+    Shows("primitive", "value = 255\nsetcolor value\n",
+          "changed: fill colour (colorF): 0 (0x000000: red 0, green 0, blue 0) -> 255 "
+          "(0x0000FF: red 255, green 0, blue 0)\n",
+          "--shape FillRect");
+    Shows("audio", "play loop\n", "  action: play loop\n");
+    Shows("text", "value = 3.14159\nprint %05.1f value\n",
+          "changed: text: \"123.45\" -> \"003.1\"\n");
 }
 
 TEST_F(ScriptVerbs, ScriptErrorsShowTheEditorsReport) {
@@ -78,19 +86,6 @@ TEST_F(ScriptVerbs, ScriptErrorsShowTheEditorsReport) {
               std::string::npos);
     Shows("image", "data = 1\nrotate\nsetwidth 3\n", "run 1: error -1 (syntax error) at line 3",
           "--click");
-}
-
-TEST_F(ScriptVerbs, ActionsOnTheRealKinds) {
-    Shows("image", "setwidth 100\n", "changed: nothing\n");
-    Shows("image", "setwidth 120\n",
-          "changed: rectangle: (10, 10)-(110, 110) -> (10, 10)-(130, 110)\n");
-    Shows("primitive", "value = 255\nsetcolor value\n",
-          "changed: fill colour (colorF): 0 (0x000000: red 0, green 0, blue 0) -> 255 "
-          "(0x0000FF: red 255, green 0, blue 0)\n",
-          "--shape FillRect");
-    Shows("audio", "play loop\n", "  action: play loop\n");
-    Shows("text", "value = 3.14159\nprint %05.1f value\n",
-          "changed: text: \"123.45\" -> \"003.1\"\n");
 }
 
 TEST_F(ScriptVerbs, ScriptUsage) {
