@@ -120,19 +120,6 @@ INSTANTIATE_TEST_SUITE_P(BothAnswers, ImageSizeQuestionTest,
                          ::testing::Values(SizeCase{dw::Answer::Yes, "64", "32"},
                                            SizeCase{dw::Answer::No, "110", "110"}));
 
-TEST_F(ImagePropertiesTest, AnImageOfTheElementsSizeOrACancelledChooserAsksNothing) {
-    const std::string picked = SaveImage("same.png", 110, 110);
-    CGraphProperties dialog(context);
-    user.QueueFile(std::nullopt);
-    user.QueueFile(picked);
-    auto* choose = Control<QToolButton>(dialog, "fileButton");
-    QTest::mouseClick(choose, Qt::LeftButton);
-    EXPECT_EQ(Text(Control<QLineEdit>(dialog, "fileEdit")), "");
-    QTest::mouseClick(choose, Qt::LeftButton);
-    EXPECT_EQ(Text(Control<QLineEdit>(dialog, "fileEdit")), "same.png");
-    EXPECT_TRUE(user.messages.empty());
-}
-
 TEST(PropertiesDialogsHook, InstallingKeepsTheOtherHooks) {
     dw::ElementHooks hooks;
     int parsed = 0;
