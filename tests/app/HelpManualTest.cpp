@@ -46,7 +46,7 @@ fs::path HelpFolder() {
     return source == nullptr ? fs::path() : fs::path(source) / "help";
 }
 
-TEST(HelpManual, EveryLinkResolvesToAPageAndAnAnchor) {
+TEST(HelpManual, EveryLinkResolvesAndEveryPageIsReachableFromTheIndex) {
     const fs::path folder = HelpFolder();
     ASSERT_TRUE(fs::exists(folder / "index.htm")) << folder;
     const std::map<std::string, Page> pages = ReadManual(folder);
@@ -69,11 +69,7 @@ TEST(HelpManual, EveryLinkResolvesToAPageAndAnAnchor) {
             EXPECT_EQ(linked->second.anchors.count(fragment), 1u) << target;
         }
     }
-}
-
-TEST(HelpManual, EveryPageIsReachableFromTheIndex) {
-    const std::map<std::string, Page> pages = ReadManual(HelpFolder());
-    ASSERT_EQ(pages.count("index.htm"), 1u);
+    // Every page can be reached from the index.
     std::set<std::string> reached{"index.htm"};
     std::vector<std::string> todo{"index.htm"};
     while (!todo.empty()) {

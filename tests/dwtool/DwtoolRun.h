@@ -12,12 +12,6 @@
 
 namespace dwtooltest {
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
 class DwtoolTest : public testing::Test {
 protected:
     // The exit code of "dwtool <arguments>" (stdin empty); what it printed is kept in out and
@@ -35,11 +29,6 @@ protected:
         out = dwtest::ReadFile(dir.File("out.txt"));
         err = mergeErr ? "" : dwtest::ReadFile(dir.File("err.txt"));
         return status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-
-    ToolRun Run(const std::string& arguments) {
-        const int exitCode = Dwtool(arguments);
-        return {exitCode, out, err};
     }
 
     dwtest::TempDir dir;

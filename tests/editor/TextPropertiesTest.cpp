@@ -1,9 +1,8 @@
 // The text properties dialog: font and colour choosers with the sample, the alignment lists,
-// the literal text, and the border width with its colour.
+// the literal text and the border.
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
-#include <QToolButton>
 
 #include "DialogTestSupport.h"
 #include "editor/dialogs/CTextProperties.h"
@@ -21,52 +20,28 @@ using dw::dialogs::TextSampleView;
 using TextPropertiesTest = DialogFixture;
 using TextElementTest = ElementDialogFixture;
 
-TEST_F(TextPropertiesTest, FontChoiceTakesFaceSizeWeightAndStyleButNotTheColour) {
-    CTextProperties dialog(context);
-    dw::TextProperties values;
-    values.fontStyle = 5;  // italic and underline
-    values.color = 0x00FF00;
-    dialog.SetValues(values);
-    dw::FontChoice chosen;
-    chosen.face = "DejaVu Sans";
-    chosen.height = -20;
-    chosen.weight = 700;
-    chosen.strikeOut = true;
-    chosen.colour = 0x0000FF;
-    user.QueueFont(chosen);
-    QTest::mouseClick(Control<QPushButton>(dialog, "fontButton"), Qt::LeftButton);
-
-    ASSERT_EQ(user.fontCalls.size(), 1u);
-    const dw::FontChoice& initial = user.fontCalls[0];
-    // The chooser starts on the family that "DW_LCD" stands for.
-    EXPECT_EQ(initial.face, dw::qt::ToLatin1(dw::MapFaceName("DW_LCD")));
-    EXPECT_EQ(initial.height, -13);
-    EXPECT_TRUE(initial.italic && initial.underline && !initial.strikeOut);
-    const dw::TextProperties result = dialog.Values();
-    EXPECT_EQ(result.face, "DejaVu Sans");
-    EXPECT_EQ(std::make_tuple(result.fontHeight, result.weight, result.fontStyle),
-              std::make_tuple(-20, 700, 2));
-    EXPECT_EQ(result.color, 0x00FF00u);
-    auto* sample = Control<TextSampleView>(dialog, "sampleView");
-    EXPECT_EQ(sample->SampleFont().face, "DejaVu Sans");
-}
-
-TEST_F(TextPropertiesTest, KeepingTheFamilyKeepsTheStoredFaceName) {
-    CTextProperties dialog(context);
-    dw::FontChoice same;
-    same.face = dw::qt::ToLatin1(dw::MapFaceName("DW_LCD"));
-    same.height = -30;
-    user.QueueFont(same);
-    QTest::mouseClick(Control<QPushButton>(dialog, "fontButton"), Qt::LeftButton);
-    EXPECT_EQ(dialog.Values().face, "DW_LCD");
-    EXPECT_EQ(dialog.Values().fontHeight, -30);
-}
-
-TEST_F(TextPropertiesTest, ColourAndBackButtonsRepaintTheSample) {
+TEST_F(TextPropertiesTest, FontAndColourChoosersFillTheFieldsAndTheSample) {
     CTextProperties dialog(context);
     dialog.resize(500, 500);
     dialog.show();
-    custom[3] = 0x123456;
+    dw::TextProperties values;
+    values.fontStyle = 5;  // italic and underline
+    dialog.SetValues(values);
+    // Keeping the family that "DW_LCD" stands for keeps the stored face name.
+    const std::string lcd = dw::qt::ToLatin1(dw::MapFaceName("DW_LCD"));
+    user.QueueFont(dw::FontChoice{lcd, -30});
+    user.QueueFont(dw::FontChoice{"DejaVu Sans", -20, 700, false, false, true, 0x123456});
+    auto* font = Control<QPushButton>(dialog, "fontButton");
+    QTest::mouseClick(font, Qt::LeftButton);
+    EXPECT_EQ(dialog.Values().face, "DW_LCD");
+    EXPECT_EQ(dialog.Values().fontHeight, -30);
+    QTest::mouseClick(font, Qt::LeftButton);
+    ASSERT_EQ(user.fontCalls.size(), 2u);
+    EXPECT_EQ(user.fontCalls[0].face, lcd);  // the chooser starts on the mapped family
+    EXPECT_EQ(user.fontCalls[0].height, -13);
+    EXPECT_TRUE(user.fontCalls[0].italic && user.fontCalls[0].underline);
+    EXPECT_EQ(dialog.Values().color, 0xFFFFFFu) << "the font's colour is not taken";
+
     user.QueueColour(0x0000FF);
     user.QueueColour(std::nullopt);
     user.QueueColour(0x00FF00);
@@ -74,76 +49,31 @@ TEST_F(TextPropertiesTest, ColourAndBackButtonsRepaintTheSample) {
     QTest::mouseClick(Control<QPushButton>(dialog, "colourButton"), Qt::LeftButton);
     QTest::mouseClick(Control<QPushButton>(dialog, "backButton"), Qt::LeftButton);
     ASSERT_EQ(user.colourCalls.size(), 3u);
-    EXPECT_EQ(user.colourCalls[0].initial, 0xFFFFFFu);  // white text by default
-    EXPECT_EQ(user.colourCalls[0].customBefore[3], 0x123456u);
     EXPECT_EQ(user.colourCalls[2].initial, 0u);  // black background
     const dw::TextProperties result = dialog.Values();
-    EXPECT_EQ(result.color, 0x0000FFu);
-    EXPECT_EQ(result.colorF, 0x00FF00u);
+    EXPECT_EQ(result.face, "DejaVu Sans");
+    EXPECT_EQ(std::make_tuple(result.fontHeight, result.weight, result.fontStyle),
+              std::make_tuple(-20, 700, 2));
+    EXPECT_EQ(std::make_pair(result.color, result.colorF), std::make_pair(0x0000FFu, 0x00FF00u));
 
     auto* sample = Control<TextSampleView>(dialog, "sampleView");
+    EXPECT_EQ(sample->SampleFont().face, "DejaVu Sans");
     const QImage shown = sample->grab().toImage();
-    const QColor corner = shown.pixelColor(shown.width() / 2, 3);
-    EXPECT_EQ(corner, QColor(0, 255, 0)) << "background";
+    EXPECT_EQ(shown.pixelColor(shown.width() / 2, 3), QColor(0, 255, 0)) << "background";
     int red = 0;
     for (int y = 0; y < shown.height(); ++y)
         for (int x = 0; x < shown.width(); ++x) red += shown.pixelColor(x, y).red() > 128;
     EXPECT_GT(red, 20) << "TEXT SAMPLE in the text colour";
 }
 
-TEST_F(TextPropertiesTest, AlignmentListsShowAndBuildThePositionFlags) {
-    struct Case {
-        int position;
-        const char* vertical;
-        const char* horizontal;
-        int rebuilt;
-    };
-    const Case cases[] = {{0, "Top", "Left", 0},       {5, "Center", "Center", 5},
-                          {10, "Bottom", "Right", 10}, {12, "Bottom", "Left", 8},
-                          {3, "Top", "Right", 2},      {9, "Bottom", "Center", 9}};
-    CTextProperties dialog(context);
-    for (const Case& c : cases) {
-        dw::TextProperties values;
-        values.position = c.position;
-        dialog.SetValues(values);
-        EXPECT_EQ(Control<QComboBox>(dialog, "verticalCombo")->currentText().toStdString(),
-                  c.vertical)
-            << c.position;
-        EXPECT_EQ(Control<QComboBox>(dialog, "horizontalCombo")->currentText().toStdString(),
-                  c.horizontal)
-            << c.position;
-        EXPECT_EQ(dialog.Values().position, c.rebuilt) << c.position;
-    }
-}
-
-TEST_F(TextPropertiesTest, BorderWidthZeroDisablesTheBorderColourAndTheSpinStopsAtZero) {
-    CTextProperties dialog(context);
-    auto* width = Control<QLineEdit>(dialog, "borderWidthEdit");
-    auto* colour = Control<QLineEdit>(dialog, "borderColourEdit");
-    auto* colourButton = Control<QToolButton>(dialog, "borderColourButton");
-    EXPECT_EQ(Text(width), "0");  // a new text has no border
-    EXPECT_FALSE(colour->isEnabled() || colourButton->isEnabled());
-
-    auto* up = Control<QToolButton>(dialog, "upArrow");
-    auto* down = Control<QToolButton>(dialog, "downArrow");
-    QTest::mouseClick(up, Qt::LeftButton);
-    EXPECT_EQ(Text(width), "1");
-    EXPECT_TRUE(colour->isEnabled() && colourButton->isEnabled());
-    QTest::mouseClick(down, Qt::LeftButton);
-    QTest::mouseClick(down, Qt::LeftButton);
-    EXPECT_EQ(Text(width), "0");
-    EXPECT_FALSE(colour->isEnabled() || colourButton->isEnabled());
-    width->setText("abc");  // reads as 0
-    EXPECT_FALSE(colour->isEnabled());
-    width->setText("4");
-    EXPECT_TRUE(colour->isEnabled());
-}
-
 TEST_F(TextElementTest, OkThroughTheElementAppliesTextWithLineBreaks) {
     dw::CText text(nullptr, {10, 10, 110, 30});
     text.text = "A\nB";
+    text.position = 12;  // both vertical flags: the bottom one counts
     OnNextModal<CTextProperties>([](CTextProperties& dialog) {
         EXPECT_EQ(Text(Control<QLineEdit>(dialog, "textEdit")), "A\\nB");
+        EXPECT_EQ(Control<QComboBox>(dialog, "verticalCombo")->currentText(), "Bottom");
+        EXPECT_EQ(Control<QComboBox>(dialog, "horizontalCombo")->currentText(), "Left");
         Control<QLineEdit>(dialog, "textEdit")->setText("X\\nY\\nZ");
         Control<QComboBox>(dialog, "horizontalCombo")->setCurrentIndex(2);
         Control<QLineEdit>(dialog, "borderWidthEdit")->setText("3");
@@ -153,23 +83,17 @@ TEST_F(TextElementTest, OkThroughTheElementAppliesTextWithLineBreaks) {
     });
     text.EditProperties();
     EXPECT_EQ(text.text, "X\nY\nZ");
-    EXPECT_EQ(text.position, 2);
+    EXPECT_EQ(text.position, 10);
     EXPECT_EQ(std::make_pair(text.borderWidth, text.borderColor), std::make_pair(3, 255u));
     EXPECT_EQ(text.mainProgram, "print 1\r\n");
 
-    // Emptying the text gives the default text again; Cancel changes nothing.
-    OnNextModal<CTextProperties>([](CTextProperties& dialog) {
-        Control<QLineEdit>(dialog, "textEdit")->clear();
-        dialog.accept();
-    });
-    text.EditProperties();
-    EXPECT_EQ(text.text, "123.45");
+    // Cancel changes nothing.
     OnNextModal<CTextProperties>([](CTextProperties& dialog) {
         Control<QLineEdit>(dialog, "textEdit")->setText("gone");
         dialog.reject();
     });
     text.EditProperties();
-    EXPECT_EQ(text.text, "123.45");
+    EXPECT_EQ(text.text, "X\nY\nZ");
 }
 
 }  // namespace

@@ -76,21 +76,4 @@ TEST(UndoRing, AfterOneHundredTwentyOperationsNinetyNineCanBeUndone) {
     EXPECT_EQ(c.value, 120);
 }
 
-TEST(UndoRing, CountersFollowTheRecordedSteps) {
-    UndoRing ring;
-    const UndoRing::Snapshot text = [] { return std::string("x"); };
-    EXPECT_EQ(ring.Index(), -1);
-    EXPECT_EQ(ring.LastCode(), -1);
-    EXPECT_FALSE(ring.Record(0, text));
-    EXPECT_TRUE(ring.Record(3, text));
-    EXPECT_FALSE(ring.Record(3, text));
-    EXPECT_EQ(ring.Index(), 0);
-    EXPECT_EQ(ring.End(), 1);
-    ring.Undo(text);
-    EXPECT_EQ(ring.LastCode(), UndoRing::kRedoState);
-    EXPECT_EQ(ring.Index(), -1);
-    EXPECT_EQ(ring.End(), 1);
-    EXPECT_TRUE(ring.CanRedo());
-}
-
 }  // namespace

@@ -79,11 +79,6 @@ TEST(OverlaySettingsStore, ReadsAHandEditedFileButKeepsItsWritesAwayFromIt) {
         EXPECT_THAT(overlay.WriteLog(),
                     ElementsAre("RunTime/LastError", "Options/LastGauge", "RunTime/LastError"));
         EXPECT_EQ(overlay.Changes().size(), 2u);
-        // Text and integers share one value here too.
-        overlay.WriteString("Paths", "Total", " 3 ");
-        EXPECT_EQ(overlay.ReadInt("Paths", "Total", 0), 3);
-        overlay.WriteInt("Paths", "Total", -4);
-        EXPECT_EQ(overlay.ReadString("Paths", "Total", ""), "-4");
     }
     EXPECT_EQ(dwtest::ReadFile(path), text);
 }
