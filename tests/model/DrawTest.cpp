@@ -1,13 +1,10 @@
-// The common drawing: the surface copy, visibility and the editor frame, checked by pixels;
-// the shared frame pens.
+// The common drawing: the surface copy, visibility and the editor frame, checked by pixels.
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
 
 #include "TestKinds.h"
-#include "model/ColourConvert.h"
-#include "model/FramePens.h"
 #include "model/GlobalSwitch.h"
 
 namespace {
@@ -133,14 +130,6 @@ TEST(DrawSurface, ATransparentCopyLeavesOutExactlyTheCurrentKeyColourAndAlphaIsI
     e.transparent = true;
     e.transparentColor = 0x000000;
     EXPECT_EQ(FirstRow(Drawn(e), 2, 0xFFFFFF), (std::vector<QRgb>{0xFF0000, 0x0000FF}));
-}
-
-TEST(FramePens, TheDottedPenIsTheInverseOfTheBackground) {
-    FramePens pens(0x808080);
-    EXPECT_EQ(FromQColor(pens.DottedPen().color()), 0x000000u);
-    EXPECT_NE(pens.DottedPen().style(), Qt::SolidLine);
-    pens.SetBackground(0x80FF00);
-    EXPECT_EQ(FromQColor(pens.DottedPen().color()), 0x0000FFu);
 }
 
 }  // namespace
