@@ -1,5 +1,5 @@
 // The audio element in runs without a window: two at once each to its end, loops until
-// stopped, plays ignored while playing, media errors, file formats and the icon.
+// stopped, media errors, file formats and the icon.
 #include <fstream>
 
 #include "PlayerTestSupport.h"
@@ -115,23 +115,6 @@ TEST_F(AudioTest, TwoPlayAtOnceEachOnceToItsEndAndOnlyTheFinishedOneCloses) {
     EXPECT_TRUE(longStillPlaying);
     EXPECT_EQ(shortOne->deviceId.load(), device);  // played once, not again
     EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(AudioTest, PlayIsIgnoredWhilePlaying) {
-    Gauge gauge;
-    CAudio* playingOne =
-        Audio(gauge, WriteWav(folder, "long.wav", 4000), Lines({"link offset 5 server 1", "play"}));
-    std::uint32_t first = 0;
-    int phase = 0;
-    Run(gauge, [&](HeadlessPlayer&) {
-        if (phase == 0 && playingOne->deviceId.load() != 0) {
-            first = playingOne->deviceId.load();
-            server.Send("Arn.Resp:5=2:");  // the script runs again and plays again
-            phase = 1;
-        }
-        return phase == 1 && playingOne->lastValue == 2.0f;
-    });
-    EXPECT_EQ(playingOne->deviceId.load(), first);
 }
 
 TEST_F(AudioTest, UnplayableFileShowsTheMediaErrorAndIsNotTriedAgain) {

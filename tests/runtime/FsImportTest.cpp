@@ -1,5 +1,6 @@
-// Gauge > Import from FS through the document: the command's questions, refusals, the image
-// elements and what the gauge becomes, bitmaps found nowhere, and hostile sources.
+// Gauge > Import from FS through the document: the command's questions, refusals, what the
+// gauge becomes, bitmaps found nowhere, and hostile sources (where the images land and the
+// paths they keep are dwtool's import tests).
 #include <filesystem>
 
 #include "GaugeTestSupport.h"
@@ -102,8 +103,7 @@ TEST_F(FsImport, WrongVersionsRootsAndFilesLeaveTheGaugeAsItWas) {
     const std::pair<std::string, const char*> refused[] = {
         {dir.Write("root.xml", "<gauge version=\"1,0\"/>"),
          "First Tag should be 'SimBase.Document'."},
-        {dir.Write("cut.xml", FsGaugeXml("art", "").substr(0, 120)), "Error: "},
-        {dir.File("none.xml"), "Error: File not found"}};
+        {dir.Write("cut.xml", FsGaugeXml("art", "").substr(0, 120)), "Error: "}};
     for (const auto& [path, text] : refused) {
         ui.messages.clear();
         EXPECT_FALSE(Import(path)) << path;
@@ -113,29 +113,6 @@ TEST_F(FsImport, WrongVersionsRootsAndFilesLeaveTheGaugeAsItWas) {
     }
     ui.messages.clear();
     EXPECT_EQ(Summary(), before);
-}
-
-// Placement and the art folder search have their own tests with the source reader; here what
-// the elements become, and the paths stored relative to another working folder (dwtool's).
-TEST_F(FsImport, BitmapsBecomeImageElementsAtTheirPlaces) {
-    Bitmap("src/art/e.bmp", 30, 40);
-    Bitmap("src/art/bg.bmp", 30, 40);
-    const std::string body =
-        "<FloatPosition>5,6</FloatPosition><Size>200,100</Size>"
-        "<Image Name=\"bg.bmp\"><Transparent>True</Transparent></Image>" +
-        FsElement("100,100", "e.bmp", "", "<Transparent>false</Transparent><Axis>5,40</Axis>");
-    ASSERT_TRUE(Import(Source(FsGaugeXml("C:\\Work\\Art", body))));
-    EXPECT_EQ(Elements(), "5,6-205,106 art/bg.bmp | 95,60-125,100 art/e.bmp");
-    for (const CElement& e : doc.elements) {
-        EXPECT_EQ(e.GetName(), "Background");
-        EXPECT_EQ(std::tie(e.rotation, e.transparentColor, e.mainProgram, e.clickProgram),
-                  std::make_tuple(0.0, Colour{0}, "", ""));
-        EXPECT_EQ(e.transparent, &e == doc.elements.Head());
-    }
-    EXPECT_TRUE(ui.messages.empty());
-    EXPECT_EQ(report.imported.size(), 2u);
-    ASSERT_TRUE(doc.ImportFsGaugeFile(Source(FsGaugeXml("art", body)), dir.File("Out")));
-    EXPECT_EQ(doc.elements.Head()->file, "../src/art/bg.bmp");
 }
 
 TEST_F(FsImport, TheGaugeBecomesBlackTenFramesNamedAndUnmodified) {

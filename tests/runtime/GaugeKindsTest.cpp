@@ -51,15 +51,6 @@ TEST_F(ElementKinds, EachAttributeIsReadIntoItsOwnField) {
               std::make_tuple("sounds\\horn.wav", Rect{10, 10, 48, 48}, 7u, 11u, 12u));
 }
 
-TEST_F(ElementKinds, RotationIsReadAsAnInteger) {
-    auto text = dwtest::Sample(dwtest::kText);
-    text->rotation = 12.5;
-    text->text = "C:\\new";  // a backslash-n typed into the text comes back as a line break
-    EXPECT_EQ(text->ToXml().Attribute("rot"), "12.500000");  // ToXml writes the current fields
-    const CText read(text->ToXml(), nullptr);
-    EXPECT_EQ(std::make_tuple(read.rotation, read.text), std::make_tuple(12.0, "C:\new"));
-}
-
 TEST_F(ElementKinds, ProgramsEndInCrLfNamesIgnoreCaseFlagsNeedExactlyYes) {
     auto graph = Element(  // "right" is never read
         "<ELEMENT TYPE=\"graph\" NAME=\"Dial\" Locked=\"YES\" BTR=\"yes\" Left=\"10\" "
@@ -99,21 +90,6 @@ TEST_F(ElementKinds, SizesAndPositionsBeyondTheBoundsAreClamped) {
     EXPECT_EQ(text->width, 0);
     text->SetWidth(1 << 30);
     EXPECT_EQ(text->width, kMaxElementSide);
-}
-
-TEST_F(ElementKinds, TheFactoryReadsEveryKindByItsExactTypeWord) {
-    for (const std::string word : {"graph", "text", "primitive", "audio"}) {
-        auto bare = Element("<element type=\"" + word + "\"/>");
-        ASSERT_NE(bare, nullptr);
-        EXPECT_EQ(TypeWordOf(bare->GetKind()), word);
-        // Missing attributes read as empty, 0 or false: written back, every one is blank.
-        XmlNode& node = bare->ToXml();
-        for (const XmlNode& part : {node, node.ChildAt(0)})
-            for (const XmlAttribute& a : part.Attributes())
-                EXPECT_THAT(a.name == "type" ? "" : a.value.value_or("?"),
-                            testing::AnyOf("", "0", "no", "0.000000"))
-                    << word << " " << a.name;
-    }
 }
 
 }  // namespace

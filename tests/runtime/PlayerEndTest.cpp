@@ -44,7 +44,7 @@ TEST_P(PlayerEndTest, LeavesItsReport) {
     }
     CPlayerDlg player(request);
     bool acted = c.act == Act::None;
-    PlayWindow(player, [&](CPlayerDlg& p) {
+    Play(player, [&](CPlayerDlg& p) {
         if (acted || p.Session().FramesDrawn() < 2) return false;
         if (c.act == Act::Escape) QTest::keyClick(&p, Qt::Key_Escape);
         if (c.act == Act::Close) p.close();
@@ -102,7 +102,8 @@ TEST_F(PlayerTest, FrameThreadQuestionsAreAskedOnTheWindowThread) {
     ThreadRecordingInteraction asking;
     PlayerRequest request = Request(gauge.Head());
     request.ui = &asking;
-    Play(request, [&](CPlayerDlg& p) {
+    CPlayerDlg player(request);
+    Play(player, [&](CPlayerDlg& p) {
         if (asking.threads.size() < 2) return false;
         p.Session().RequestEnd();
         return true;
