@@ -1,5 +1,5 @@
-// The audio element in runs without a window: two at once each to its end, loops until
-// stopped, media errors, file formats and the icon.
+// The audio element in runs without a window: loops until stopped, media errors, file formats
+// and the icon.
 #include <fstream>
 
 #include "PlayerTestSupport.h"
@@ -42,12 +42,12 @@ protected:
         audio->mainProgram = program;
         return static_cast<CAudio*>(gauge.Add(std::move(audio)));
     }
-    // Plays the gauge without a window (link 1 to the server, or off), calling `step` every
-    // 5 ms until it returns true; then the run ends.
-    void Run(Gauge& gauge, const std::function<bool(HeadlessPlayer&)>& step, bool linkOff = false) {
+    // Plays the gauge without a window (link 1 to the server), calling `step` every 5 ms until
+    // it returns true; then the run ends.
+    void Run(Gauge& gauge, const std::function<bool(HeadlessPlayer&)>& step) {
         RunConfig config;
         config.elements = gauge.Head();
-        config.link1 = {"FlightSimulator", linkOff ? "0.0.0.0" : "127.0.0.1", server.Port()};
+        config.link1 = {"FlightSimulator", "127.0.0.1", server.Port()};
         config.link2 = {"MORV", "0.0.0.0", 8092};
         config.fps = 40;
         config.frameSize = QSize(64, 64);
@@ -90,31 +90,6 @@ TEST_F(AudioTest, PlayLoopStartsAgainUntilStop) {
     EXPECT_EQ(phase, 3);
     EXPECT_FALSE(audio->looping.load());
     EXPECT_EQ(audio->deviceId.load(), stoppedAt);
-}
-
-TEST_F(AudioTest, TwoPlayAtOnceEachOnceToItsEndAndOnlyTheFinishedOneCloses) {
-    Gauge gauge;
-    CAudio* shortOne =
-        Audio(gauge, WriteWav(folder, "short.wav", 150), Lines({"link offset 5 server 1", "play"}));
-    CAudio* longOne =
-        Audio(gauge, WriteWav(folder, "long.wav", 4000), Lines({"link offset 6 server 1", "play"}));
-    std::uint32_t device = 0;
-    bool longStillPlaying = false;
-    Run(
-        gauge,
-        [&](HeadlessPlayer&) {
-            if (device == 0) device = shortOne->deviceId.load();
-            const std::uint32_t b = longOne->deviceId.load();
-            if (device == 0 || b == 0 || shortOne->playing.load() ||
-                MediaDevices::Instance()->IsOpen(device))
-                return false;
-            longStillPlaying = longOne->playing.load() && MediaDevices::Instance()->IsOpen(b);
-            return true;
-        },
-        true);
-    EXPECT_TRUE(longStillPlaying);
-    EXPECT_EQ(shortOne->deviceId.load(), device);  // played once, not again
-    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(AudioTest, UnplayableFileShowsTheMediaErrorAndIsNotTriedAgain) {

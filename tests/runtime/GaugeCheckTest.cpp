@@ -32,7 +32,6 @@ protected:
         GaugeDocumentTest::SetUp();
         dir.Write("art/Dial.bmp", dwtest::BmpBytes(4, 4, 0xFFFFFF));
         dir.Write("pics/far.bmp", dwtest::BmpBytes(4, 4, 0xFFFFFF));
-        dir.Write("broken.bmp", "BM not really");
         dir.Write("horn.wav", std::string("RIFF\x24\0\0\0WAVEfmt ", 16));
         dir.Write("noise.wav", "just text, no sound");
         settings.SeedInt(settings::kPaths, settings::kTotal, 1);
@@ -69,19 +68,12 @@ TEST_F(GaugeCheck, EachKindOfProblemAsTheCheckReportsIt) {
          "",
          "g.dwl: element 1 \"Knob\": click script: Sintax error at line 2 on the "
          "script:\n-->play\n"},
-        {"if without endif", Element("text", "T", "", kPlace, kLinked + "if value > 5\r\nhide\r\n"),
-         "",
-         "g.dwl: element 1 \"T\": If/Else/Endif not match, error at line 2 on the script:\n"
-         "-->if value > 5\n"},
         {"print format", Element("text", "Speed", "", kPlace, kLinked + "print %d value\r\n"), "",
          "g.dwl: element 1 \"Speed\": line 2: the player refuses the print format \"%d\": it "
          "takes exactly one floating conversion such as %05.1f\n-->print %d value\n"},
         {"variable range", Element("text", "T", "", kPlace, "link offset 1196 server 1\r\n"), "",
          "g.dwl: element 1 \"T\": line 1: variable 1196 is outside 0..1195\n"
          "-->link offset 1196 server 1\n"},
-        {"server 0", Element("text", "T", "", kPlace, "link offset 5 server 0\r\n"), "",
-         "g.dwl: element 1 \"T\": line 1: variable 5 is read from server 0, which is no server "
-         "link, so the player never runs this script\n-->link offset 5 server 0\n"},
         {"link off", Element("text", "T", "", kPlace, "link offset 5 server 2\r\n"), kLinkOff,
          "g.dwl: element 1 \"T\": line 1: variable 5 is read from server link 2, which is off "
          "(0.0.0.0)\n-->link offset 5 server 2\n"},
@@ -97,8 +89,6 @@ TEST_F(GaugeCheck, EachKindOfProblemAsTheCheckReportsIt) {
         {"image missing", Element("graph", "G", "art/none.bmp", kPlace, ""), "",
          "g.dwl: element 1 \"G\": image file \"art/none.bmp\" not found in $DIR or the 1 image "
          "search folder(s)\n"},
-        {"image undecodable", Element("graph", "G", "broken.bmp", kPlace, ""), "",
-         "g.dwl: element 1 \"G\": image file \"broken.bmp\" cannot be decoded\n"},
         {"image format", Element("graph", "G", "art/dial.jpeg", kPlace, ""), "",
          "g.dwl: element 1 \"G\": image file \"art/dial.jpeg\": The image you are loading is on "
          "an incompatible format.\n"},

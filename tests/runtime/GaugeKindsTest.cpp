@@ -46,9 +46,6 @@ TEST_F(ElementKinds, EachAttributeIsReadIntoItsOwnField) {
                               p.endmark, p.color, p.colorF, p.borderColorOnly),
               std::make_tuple("", "Scale", 4, 0x123456u, false, 270.0f, 90.5f, 33.25f, 0x00FF00u, 3,
                               true, -0.125f, 0.25f, 0x0000FFu, 0xFF0000u, true));
-    const CElement& a = *samples.At(3);
-    EXPECT_EQ(std::make_tuple(a.file, a.GetRect(), a.transparentColor, a.col1, a.col2),
-              std::make_tuple("sounds\\horn.wav", Rect{10, 10, 48, 48}, 7u, 11u, 12u));
 }
 
 TEST_F(ElementKinds, ProgramsEndInCrLfNamesIgnoreCaseFlagsNeedExactlyYes) {
