@@ -4,7 +4,6 @@
 
 #include "RenderTestSupport.h"
 #include "render/CGraph.h"
-#include "render/CPrimitive.h"
 
 namespace {
 
@@ -37,25 +36,6 @@ TEST_F(ElementPropertiesTest, ImageReloadsOnlyWhenRotationColoursOrSizeChange) {
     v.h = 3;  // and a new size
     dw::ApplyImageProperties(image, v);
     EXPECT_EQ(image.surface.Current().size(), QSize(6, 3));
-}
-
-TEST_F(ElementPropertiesTest, ShapeIsAlwaysRenderedAgainFromBlack) {
-    dw::CPrimitive shape(nullptr, {0, 0, 10, 10});
-    dw::ShapeProperties v;
-    std::tie(v.x, v.y, v.w, v.h) = std::make_tuple(3, 4, 8, 8);
-    std::tie(v.styleName, v.colorF, v.color, v.borderWidth) =
-        std::make_tuple("Cross", kWhite, kRed, 0);
-    dw::ApplyShapeProperties(shape, v);
-    // White cross lines on red gaps over the whole element.
-    EXPECT_EQ(Count(shape.surface.Current(), kWhite), 15);
-    EXPECT_EQ(Count(shape.surface.Current(), kRed), 49);
-    v.subtype = "Scale";
-    std::tie(v.ang1, v.ang2, v.angPct, v.startmark) = std::make_tuple(0.f, 360.f, 4.f, -0.5f);
-    std::tie(v.styleName, v.borderWidth, v.borderColor) = std::make_tuple("Sideways", 1, kGreen);
-    dw::ApplyShapeProperties(shape, v);
-    EXPECT_EQ(std::make_pair(shape.style, shape.borderColorOnly), std::make_pair(-1, true));
-    EXPECT_GT(Count(shape.surface.Current(), kGreen), 4);
-    EXPECT_EQ(Count(shape.surface.Current(), kWhite), 0);
 }
 
 }  // namespace
