@@ -8,15 +8,6 @@ namespace {
 
 using namespace rendertest;
 
-TEST(TextElement, NewTextIsTheLcdNumberInWhiteOnBlack) {
-    dw::CText text(nullptr, {0, 0, 120, 30});
-    EXPECT_TRUE(QFontInfo(text.font).family().startsWith(QStringLiteral("DSEG7")));
-    // White ink in the top-left part, black elsewhere.
-    const QImage& shown = text.surface.Current();
-    EXPECT_GT(Count(shown, kWhite), 20);
-    EXPECT_EQ(CountLit(shown, 0, 20, 120, 10) + CountLit(shown, 100, 0, 20, 30), 0);
-}
-
 TEST(TextElement, RebuildUsesTheCurrentFieldsAndColourChanges) {
     dw::CText text(nullptr, {0, 0, 60, 20});
     text.colorF = kRed;
