@@ -1,11 +1,10 @@
-// The audio element in runs without a window: loops until stopped, media errors, file formats
+// The audio element in player runs: loops until stopped, media errors, file formats
 // and the icon.
 #include <fstream>
 
 #include "PlayerTestSupport.h"
 #include "render/RenderServices.h"
 #include "runtime/CAudio.h"
-#include "runtime/HeadlessPlayer.h"
 #include "runtime/MediaDevices.h"
 
 namespace playertest {
@@ -42,25 +41,15 @@ protected:
         audio->mainProgram = program;
         return static_cast<CAudio*>(gauge.Add(std::move(audio)));
     }
-    // Plays the gauge without a window (link 1 to the server), calling `step` every 5 ms until
-    // it returns true; then the run ends.
-    void Run(Gauge& gauge, const std::function<bool(HeadlessPlayer&)>& step) {
-        RunConfig config;
-        config.elements = gauge.Head();
-        config.link1 = {"FlightSimulator", "127.0.0.1", server.Port()};
-        config.link2 = {"MORV", "0.0.0.0", 8092};
-        config.fps = 40;
-        config.frameSize = QSize(64, 64);
-        config.store = &store;
-        config.ui = &ui;
-        HeadlessPlayer player(config, {});
-        const auto stop = [&] { player.Stop(); };
-        const auto stepThenStop = [&] {
-            if (!step(player)) return false;
-            stop();
+    // Plays the gauge in the player window, calling `step` every 5 ms until it returns true;
+    // then the run ends.
+    void Run(Gauge& gauge, const std::function<bool()>& step) {
+        CPlayerDlg player(Request(gauge.Head()));
+        Play(player, [&](CPlayerDlg& p) {
+            if (!step()) return false;
+            p.Session().RequestEnd();
             return true;
-        };
-        StepWhile([&] { player.Run(&editor); }, stepThenStop, stop);
+        });
     }
     static std::size_t OpenDevices() { return MediaDevices::Instance()->OpenCount(); }
 };
@@ -72,7 +61,7 @@ TEST_F(AudioTest, PlayLoopStartsAgainUntilStop) {
         Lines({"link offset 5 server 1", "if value = 1", "stop", "else", "play loop", "endif"}));
     std::uint32_t first = 0, stoppedAt = 0;
     int phase = 0;
-    Run(gauge, [&](HeadlessPlayer&) {
+    Run(gauge, [&] {
         const std::uint32_t device = audio->deviceId.load();
         if (phase == 0 && device != 0) first = device, phase = 1;
         if (phase == 1 && device >= first + 2) {  // it started again twice
@@ -99,7 +88,7 @@ TEST_F(AudioTest, UnplayableFileShowsTheMediaErrorAndIsNotTriedAgain) {
     bool stillPlaying = false;
     std::uint32_t device = 1;
     int phase = 0;
-    Run(gauge, [&](HeadlessPlayer&) {
+    Run(gauge, [&] {
         if (phase == 0 && !ui.messages.empty()) {
             server.Send("Arn.Resp:5=1:");  // the script runs and plays again
             phase = 1;
