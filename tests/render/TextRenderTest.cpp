@@ -27,11 +27,6 @@ QImage Text(const std::string& s, int w, int h, dw::TextParams p = {}, int pixel
 }
 
 // The alignments and line layouts have their golden images.
-TEST(RenderText, TabsWidenTheLine) {
-    const auto ink = [](const std::string& s) { return InkBox(Text(s, 120, 60), 0); };
-    EXPECT_GT(ink("A\tB").width(), ink("A B").width());
-}
-
 TEST(RenderText, BorderBoxClipsTheText) {
     const QImage image =
         Text("WWWWWWWWWWWWWWW", 100, 40, {.font = {}, .borderColor = kRed, .borderWidth = 4}, 40);
