@@ -23,10 +23,6 @@ TEST_F(NewGauge, StartsAnEmptyGaugeAndOpensItsProperties) {
     EXPECT_EQ(Summary(),
               "New fps25 run0 c4294967295 []  | at -8,12 1024x768 max1 placed0 timers0 "
               "reloads1 | <Save before exit...>");
-    EXPECT_EQ(
-        std::tie(doc.backColor, doc.aliasFile, doc.link1.alias, host.title, host.propertiesDialogs),
-        std::make_tuple(0x808080u, "/data/alias.txt", "FlightSimulator", "ZEKO Dialwright - New",
-                        1));
     EXPECT_EQ(host.backgrounds, std::vector<Colour>{0x808080});
     EXPECT_EQ(host.aliasFiles, std::vector<std::string>{"/data/alias.txt"});
 }

@@ -25,10 +25,6 @@ TEST_F(FileSave, WritesEveryPartInFileOrderAfterTheSettings) {
     EXPECT_EQ(ReadFile(doc.gaugePath), dwtest::SampleGaugeText());
     EXPECT_EQ(settings.writes.at(0), "Options/BackColor");
     EXPECT_EQ(settings.ReadString("Options", "LastGauge", ""), doc.gaugePath);
-    host.placement.maximized = doc.runAtStart = false;
-    ASSERT_TRUE(doc.WriteGauge());
-    EXPECT_THAT(ReadFile(doc.gaugePath),
-                testing::AllOf(HasSubstr("maximized=\"0\""), HasSubstr("runatstart=\"no\"")));
 
     // A failed write is reported and keeps the old file and the gauge modified (the long
     // name leaves no room for the temporary file beside it).
@@ -92,9 +88,6 @@ TEST_F(FileOpen, VersionsFlagsAndRefusals) {
         {GaugeText("1.0.0.2", old),
          "Old fps10 run1 c4294967295 [] g.dwl | at -8,12 1024x768 "
          "max1 placed0 timers1 reloads0 | <Save before exit...>"},
-        {GaugeText("1.0.0.3", old),
-         "Old fps10 run1 c4294967295 [] g.dwl | at 5,6 7x8 max1 "
-         "placed1 timers1 reloads0 | <Save before exit...>"},
         {GaugeText("1.0.0.4", old),
          "Old fps10 run1 c42 [] g.dwl | at 5,6 7x8 max1 placed1 "
          "timers1 reloads1 | <Save before exit...>"},

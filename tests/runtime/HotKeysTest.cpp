@@ -1,10 +1,9 @@
-// Hot-key entries, loading, matching and the key mapping (the editor tests fire bindings from
-// the store and write them back from the dialog).
+// Hot-key entries, matching and the key mapping (the editor tests load bindings from the
+// store, fire them and write them back from the dialog).
 #include <gtest/gtest.h>
 
 #include "runtime/HotKeys.h"
 #include "runtime/KeyCodes.h"
-#include "support/MemorySettingsStore.h"
 
 namespace {
 
@@ -16,17 +15,6 @@ TEST(HotKeyEntry, ParsesOnlyThreeNumbers) {
          {"HK_32787_116", "HK_32787_116_0_9", "HK_32787_x_0", "HK_99999999999_1_1"})
         EXPECT_FALSE(ParseHotKeyEntry(text).has_value()) << text;
     EXPECT_EQ(FormatHotKeyEntry({32787, 116, 0}), "HK_32787_116_0");
-}
-
-TEST(HotKeys, LoadReadsUpToTotalAndADamagedTotalReadsNothing) {
-    dwtest::MemorySettingsStore store;
-    store.SeedInt("Keys", "Total", 2);
-    store.Seed("Keys", "0000", "HK_1_65_2");
-    store.Seed("Keys", "0001", "HK_3_66_0");
-    store.Seed("Keys", "0002", "HK_4_67_0");  // beyond Total: not read
-    EXPECT_EQ(LoadHotKeys(store), (HotKeyList{{1, 65, 2}, {3, 66, 0}}));
-    store.SeedInt("Keys", "Total", -4);
-    EXPECT_TRUE(LoadHotKeys(store).empty());
 }
 
 TEST(HotKeys, TheFirstBindingWhoseModifiersAreAllHeldWins) {

@@ -1,5 +1,5 @@
 // Whole runs of the player against a loopback server: subscriptions, values moving
-// elements, values sent once per frame, clicks, the monitor, and the frame period.
+// elements, values sent once per frame, the monitor's entries, clicks, and the frame period.
 #include <gmock/gmock.h>
 
 #include <QTest>
@@ -101,58 +101,10 @@ TEST_F(PlayerTest, ClickRunsEveryElementUnderThePointerInDrawingOrder) {
     EXPECT_EQ(RunTime(settings::kLastError), 0);
 }
 
-TEST_F(PlayerTest, F9ShowsTheMonitorWithItsEntriesAndHidesIt) {
-    Gauge gauge;
-    gauge.Shape({0, 0, 10, 10}, Lines({"link offset 300 server 1"}));
-    std::string seen;  // the monitor after each key
-    CPlayerDlg player(Request(gauge.Head()));
-    Play(player, [&](CPlayerDlg& p) {
-        CZEKOConsoleDlg& monitor = p.Monitor();
-        const auto state = [&] {
-            return monitor.isVisible() && monitor.IsRefreshing() ? "shown" : "hidden";
-        };
-        if (seen.empty()) {
-            seen = state();  // created hidden
-            QTest::keyClick(&p, Qt::Key_F9);
-            seen += std::string(" F9 ") + state();
-            server.Send("Arn.Resp:300=77:");
-            return false;
-        }
-        if (monitor.ValueText() != "77") return false;
-        QTest::keyClick(&monitor, Qt::Key_F9);
-        seen += std::string(" F9 ") + state();
-        QTest::keyClick(&p, Qt::Key_F9);
-        QTest::keyClick(&monitor, Qt::Key_Escape);
-        seen += std::string(" Escape ") + (monitor.isVisible() ? "shown" : "hidden");
-        p.Session().RequestEnd();
-        return true;
-    });
-    EXPECT_EQ(seen, "hidden F9 shown F9 hidden Escape hidden");
-}
-
-// 1, 10 and 40 fps wait 1000, 100 and 25 ms; a run waits a quarter second, then the whole
-// period before every frame.
-TEST_F(PlayerTest, WaitsTheInitialQuarterSecondThenTheWholePeriodBeforeEveryFrame) {
+// The frame loop waits FramePeriodFor(fps) before every frame.
+TEST(FramePeriod, OneTenAndFortyFramesASecond) {
     for (auto [fps, period] : {std::pair{1, 1000}, {10, 100}, {40, 25}})
         EXPECT_EQ(RunSession::FramePeriodFor(fps), period) << fps;
-    Gauge gauge;
-    gauge.Shape({0, 0, 10, 10}, "None");
-    CPlayerDlg player(Request(gauge.Head()));
-    std::mutex mutex;
-    std::vector<int> waits;
-    player.Session().SetFrameWaitObserver([&](int ms) {
-        std::lock_guard<std::mutex> lock(mutex);
-        waits.push_back(ms);
-    });
-    Play(player, [&](CPlayerDlg& p) {
-        std::lock_guard<std::mutex> lock(mutex);
-        if (waits.size() < 2 || p.Session().FramesDrawn() < 5) return false;
-        p.Session().RequestEnd();
-        return true;
-    });
-    ASSERT_GE(waits.size(), 2u);
-    EXPECT_EQ(waits[0], RunSession::kInitialWaitMs);
-    for (std::size_t i = 1; i < waits.size(); ++i) EXPECT_EQ(waits[i], 25);
 }
 
 }  // namespace

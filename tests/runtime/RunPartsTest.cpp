@@ -1,23 +1,15 @@
-// The run's building blocks: the frame size on scaled screens and waiting calls to the window
-// thread that a run's end cancels.
+// Waiting calls to the window thread that a run's end cancels.
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <deque>
 #include <thread>
 
-#include "runtime/CPlayerDlg.h"
 #include "runtime/WindowCalls.h"
 
 namespace {
 
 using namespace dw;
-
-TEST(FrameSizeTest, OneGaugePixelOnOneDevicePixel) {
-    EXPECT_EQ(CPlayerDlg::FrameSizeFor(QSize(1024, 768), 1.0), QSize(1024, 768));
-    EXPECT_EQ(CPlayerDlg::FrameSizeFor(QSize(512, 384), 2.0), QSize(1024, 768));
-    EXPECT_EQ(CPlayerDlg::FrameSizeFor(QSize(683, 512), 1.5), QSize(1025, 768));
-}
 
 // A window thread made of a task queue that the test drains by hand.
 class QueueHost : public IRunHost {
