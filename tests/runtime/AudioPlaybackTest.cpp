@@ -1,7 +1,5 @@
 // The audio element in player runs: loops until stopped, media errors, file formats
 // and the icon.
-#include <fstream>
-
 #include "PlayerTestSupport.h"
 #include "render/RenderServices.h"
 #include "runtime/CAudio.h"

@@ -1,8 +1,6 @@
 // Gauge > Import from FS through the document: the command's questions, refusals, what the
 // gauge becomes, bitmaps found nowhere, and hostile sources (where the images land and the
 // paths they keep are dwtool's import tests).
-#include <filesystem>
-
 #include "GaugeTestSupport.h"
 #include "render/RenderServices.h"
 #include "support/FsGaugeText.h"

@@ -1,7 +1,5 @@
 // The gauge check: one small gauge per kind of problem, each reported exactly as dwtool check
 // prints it, and a gauge that uses every kind of element correctly reports nothing.
-#include <filesystem>
-
 #include "GaugeTestSupport.h"
 #include "files/AttributeCodec.h"
 #include "platform/SettingsKeys.h"
