@@ -93,9 +93,7 @@ TEST(AppendXml, TheHeadWritesTheWholeListInOrderAsCopiesOfTheNodes) {
 TEST(Identity, TypeWordsAndDisplayNames) {
     const std::tuple<ElementKind, const char*, const char*> kinds[] = {
         {ElementKind::Image, "graph", "No name image"},
-        {ElementKind::Text, "text", "No name text"},
         {ElementKind::Primitive, "primitive", "No name Scale"},
-        {ElementKind::Audio, "audio", "No name audio"},
         {static_cast<ElementKind>(4), "", "Unknown type of element"}};
     for (const auto& [kind, word, display] : kinds) {
         TestElement element(nullptr, {}, kind);
