@@ -25,14 +25,6 @@ void ExpectSample(const QImage& image) {
 
 using ImageFilesTest = FileFixture;
 
-TEST(ImageNames, ExtensionCheck) {
-    // Any three last letters found in the pattern text pass, as the check is a plain search.
-    for (const char* name : {"DIAL.PNG", "x.dib", "x.g;*"})
-        EXPECT_TRUE(dw::IsAcceptedImageName(name)) << name;
-    for (const char* name : {"x.jpeg", "x.txt"})
-        EXPECT_FALSE(dw::IsAcceptedImageName(name)) << name;
-}
-
 TEST_F(ImageFilesTest, DecodesTheFormatsDropsAlphaAndFailsCleanly) {
     ExpectSample(dw::DecodeImageFile(Save("a.png")));
     ExpectSample(dw::DecodeImageFile(Save("a.bmp", Sample(), "bmp")));

@@ -18,14 +18,6 @@ TEST(TextElement, RebuildUsesTheCurrentFieldsAndColourChanges) {
     text.SetColourChange(kRed, kGreen);  // the background becomes green
     text.Rebuild();
     EXPECT_EQ(At(text.surface.Current(), 59, 19), kGreen);
-    text.SetColourChange(0, 0);
-    text.colorF = 0;
-    text.transparent = true;
-    text.transparentColor = 0;
-    text.Rebuild();
-    const QImage target = Drawn(text, 60, 20);
-    EXPECT_EQ(At(target, 59, 19), kMarker);
-    EXPECT_GT(Count(target, kWhite), 10);
 }
 
 // print and setcolor reach the text through CElement's virtual operations.
