@@ -71,6 +71,7 @@ TEST_P(PlayerEndTest, LeavesItsReport) {
     }
 }
 
+// Escape ends the first of the player runs (PlayerRunTest).
 const EndCase kEndCases[] = {
     {"CloseRequest", Act::Close, 0, 0, 0, EndReason::User},
     {"ClickScriptError", Act::Click, -1, 2, 1, EndReason::ScriptError},
