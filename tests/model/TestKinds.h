@@ -21,7 +21,7 @@ public:
     dw::Point origin;
 };
 
-// A kind with a one-colour (green) surface that counts its ToXml and Rebuild calls and
+// A kind with a one-colour (green) surface that counts its Rebuild calls and
 // reports its destruction.
 class TestElement : public dw::CElement {
 public:
@@ -41,7 +41,6 @@ public:
     dw::XmlNode& ToXml() override {
         xmlNode = dw::CreateTopNode("element", false);
         xmlNode.AddAttribute("name", name);
-        ++toXmlCalls;
         return xmlNode;
     }
     void Draw(QPainter& painter) override { DrawCommon(painter, surface, opaqueExtra); }
@@ -53,7 +52,6 @@ public:
 
     QImage surface;
     int opaqueExtra = 0;
-    int toXmlCalls = 0;
     int rebuildCalls = 0;
     dw::Rect rebuildRect;
     int* destroyed;

@@ -10,28 +10,6 @@ namespace {
 
 using ::testing::ElementsAre;
 
-// The frame itself shows in the needle pixels of the shape tests.
-TEST(ShapeGeometry, PointsAreCutTowardZero) {
-    const dw::ShapeFrame f = dw::MakeShapeFrame(101, 101, 1);
-    EXPECT_EQ(dw::PointAt(f, 270.0, 49.5), QPoint(0, 51));
-    EXPECT_EQ(dw::PointAt(f, 45.0, 49.0), QPoint(84, 16));  // 50 + 34.6, 51 - 34.6
-    // Near the centre line the last bits of the cosine of a quarter decide the pixel.
-    const dw::ShapeFrame edge{1, 0, 10, 5};
-    EXPECT_EQ(dw::PointAt(edge, 180.0, 5.0), QPoint(0, 15));
-    EXPECT_EQ(dw::PointAt(edge, 0.0, 5.0), QPoint(0, 5));
-}
-
-TEST(ShapeGeometry, ArcPositionAndSweepInWholeDegrees) {
-    EXPECT_EQ(dw::ArcEnd(270.0f, 90.0f), 450);
-    EXPECT_EQ(dw::ArcEnd(0.0f, 359.9f), 359);
-    EXPECT_DOUBLE_EQ(dw::ArcPosition(0.0f, 360.0f, 33.3f), 119.0);  // not 119.88
-    EXPECT_DOUBLE_EQ(dw::ArcPosition(270.0f, 90.0f, 50.0f), 360.0);
-    // Equal angles give one degree, whole turns the ellipse.
-    const double sweeps[][3] = {{0, 0, 1},     {0, 360, 360}, {90, 450, 360},
-                                {0, 180, 180}, {360, 90, 90}, {10, -10, 340}};
-    for (const auto& s : sweeps) EXPECT_DOUBLE_EQ(dw::ClockwiseSweep(s[0], s[1]), s[2]);
-}
-
 TEST(ShapeGeometry, ScaleTicksFromStartToEndAndBounded) {
     EXPECT_THAT(dw::ScaleTickAngles(270.0f, 90.0f, 3.0f), ElementsAre(270.0, 450.0, 360.0));
     EXPECT_TRUE(dw::ScaleTickAngles(0.0f, 90.0f, -3.0f).empty());

@@ -8,15 +8,6 @@ namespace {
 
 using namespace rendertest;
 
-TEST(TextElement, NewTextIsTheLcdNumberInWhiteOnBlack) {
-    dw::CText text(nullptr, {0, 0, 120, 30});
-    EXPECT_TRUE(QFontInfo(text.font).family().startsWith(QStringLiteral("DSEG7")));
-    // White ink in the top-left part, black elsewhere.
-    const QImage& shown = text.surface.Current();
-    EXPECT_GT(Count(shown, kWhite), 20);
-    EXPECT_EQ(CountLit(shown, 0, 20, 120, 10) + CountLit(shown, 100, 0, 20, 30), 0);
-}
-
 TEST(TextElement, RebuildUsesTheCurrentFieldsAndColourChanges) {
     dw::CText text(nullptr, {0, 0, 60, 20});
     text.colorF = kRed;
@@ -27,14 +18,6 @@ TEST(TextElement, RebuildUsesTheCurrentFieldsAndColourChanges) {
     text.SetColourChange(kRed, kGreen);  // the background becomes green
     text.Rebuild();
     EXPECT_EQ(At(text.surface.Current(), 59, 19), kGreen);
-    text.SetColourChange(0, 0);
-    text.colorF = 0;
-    text.transparent = true;
-    text.transparentColor = 0;
-    text.Rebuild();
-    const QImage target = Drawn(text, 60, 20);
-    EXPECT_EQ(At(target, 59, 19), kMarker);
-    EXPECT_GT(Count(target, kWhite), 10);
 }
 
 // print and setcolor reach the text through CElement's virtual operations.

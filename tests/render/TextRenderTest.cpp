@@ -1,7 +1,6 @@
 #include "render/TextRenderer.h"
 
 #include <gtest/gtest.h>
-#include <QFontMetricsF>
 
 #include "RenderTestSupport.h"
 
@@ -27,31 +26,7 @@ QImage Text(const std::string& s, int w, int h, dw::TextParams p = {}, int pixel
     return image;
 }
 
-TEST(TextFont, DescriptionBecomesTheFont) {
-    dw::FontDescription d{.face = "DejaVu Sans", .height = -20, .weight = 700, .style = 5};
-    const QFont font = dw::MakeFont(d);  // style 5: italic and underlined
-    EXPECT_EQ(font.pixelSize(), 20);
-    EXPECT_TRUE(font.italic() && font.underline() && !font.strikeOut());
-    EXPECT_EQ(font.weight(), QFont::Bold);
-    d.style = 2;
-    EXPECT_TRUE(dw::MakeFont(d).strikeOut());
-    d.width = 4;  // a width narrows the characters
-    EXPECT_LT(QFontMetricsF(dw::MakeFont(d)).averageCharWidth(),
-              QFontMetricsF(font).averageCharWidth());
-    d = {.face = "DejaVu Sans", .height = 30};  // a positive height is the cell
-    EXPECT_NEAR(QFontMetricsF(dw::MakeFont(d)).height(), 30.0, 1.5);
-    // Other faces keep their names, cut at 31 characters (the default face shows in the text
-    // element tests).
-    EXPECT_EQ(dw::MapFaceName("Arial"), QStringLiteral("Arial"));
-    EXPECT_EQ(dw::MapFaceName(std::string(40, 'x')).size(), 31);
-}
-
 // The alignments and line layouts have their golden images.
-TEST(RenderText, TabsWidenTheLine) {
-    const auto ink = [](const std::string& s) { return InkBox(Text(s, 120, 60), 0); };
-    EXPECT_GT(ink("A\tB").width(), ink("A B").width());
-}
-
 TEST(RenderText, BorderBoxClipsTheText) {
     const QImage image =
         Text("WWWWWWWWWWWWWWW", 100, 40, {.font = {}, .borderColor = kRed, .borderWidth = 4}, 40);

@@ -1,11 +1,8 @@
-// The audio element in runs without a window: two at once each to its end, loops until
-// stopped, plays ignored while playing, media errors, file formats and the icon.
-#include <fstream>
-
+// The audio element in player runs: loops until stopped, media errors, file formats
+// and the icon.
 #include "PlayerTestSupport.h"
 #include "render/RenderServices.h"
 #include "runtime/CAudio.h"
-#include "runtime/HeadlessPlayer.h"
 #include "runtime/MediaDevices.h"
 
 namespace playertest {
@@ -42,25 +39,15 @@ protected:
         audio->mainProgram = program;
         return static_cast<CAudio*>(gauge.Add(std::move(audio)));
     }
-    // Plays the gauge without a window (link 1 to the server, or off), calling `step` every
-    // 5 ms until it returns true; then the run ends.
-    void Run(Gauge& gauge, const std::function<bool(HeadlessPlayer&)>& step, bool linkOff = false) {
-        RunConfig config;
-        config.elements = gauge.Head();
-        config.link1 = {"FlightSimulator", linkOff ? "0.0.0.0" : "127.0.0.1", server.Port()};
-        config.link2 = {"MORV", "0.0.0.0", 8092};
-        config.fps = 40;
-        config.frameSize = QSize(64, 64);
-        config.store = &store;
-        config.ui = &ui;
-        HeadlessPlayer player(config, {});
-        const auto stop = [&] { player.Stop(); };
-        const auto stepThenStop = [&] {
-            if (!step(player)) return false;
-            stop();
+    // Plays the gauge in the player window, calling `step` every 5 ms until it returns true;
+    // then the run ends.
+    void Run(Gauge& gauge, const std::function<bool()>& step) {
+        CPlayerDlg player(Request(gauge.Head()));
+        Play(player, [&](CPlayerDlg& p) {
+            if (!step()) return false;
+            p.Session().RequestEnd();
             return true;
-        };
-        StepWhile([&] { player.Run(&editor); }, stepThenStop, stop);
+        });
     }
     static std::size_t OpenDevices() { return MediaDevices::Instance()->OpenCount(); }
 };
@@ -72,7 +59,7 @@ TEST_F(AudioTest, PlayLoopStartsAgainUntilStop) {
         Lines({"link offset 5 server 1", "if value = 1", "stop", "else", "play loop", "endif"}));
     std::uint32_t first = 0, stoppedAt = 0;
     int phase = 0;
-    Run(gauge, [&](HeadlessPlayer&) {
+    Run(gauge, [&] {
         const std::uint32_t device = audio->deviceId.load();
         if (phase == 0 && device != 0) first = device, phase = 1;
         if (phase == 1 && device >= first + 2) {  // it started again twice
@@ -92,48 +79,6 @@ TEST_F(AudioTest, PlayLoopStartsAgainUntilStop) {
     EXPECT_EQ(audio->deviceId.load(), stoppedAt);
 }
 
-TEST_F(AudioTest, TwoPlayAtOnceEachOnceToItsEndAndOnlyTheFinishedOneCloses) {
-    Gauge gauge;
-    CAudio* shortOne =
-        Audio(gauge, WriteWav(folder, "short.wav", 150), Lines({"link offset 5 server 1", "play"}));
-    CAudio* longOne =
-        Audio(gauge, WriteWav(folder, "long.wav", 4000), Lines({"link offset 6 server 1", "play"}));
-    std::uint32_t device = 0;
-    bool longStillPlaying = false;
-    Run(
-        gauge,
-        [&](HeadlessPlayer&) {
-            if (device == 0) device = shortOne->deviceId.load();
-            const std::uint32_t b = longOne->deviceId.load();
-            if (device == 0 || b == 0 || shortOne->playing.load() ||
-                MediaDevices::Instance()->IsOpen(device))
-                return false;
-            longStillPlaying = longOne->playing.load() && MediaDevices::Instance()->IsOpen(b);
-            return true;
-        },
-        true);
-    EXPECT_TRUE(longStillPlaying);
-    EXPECT_EQ(shortOne->deviceId.load(), device);  // played once, not again
-    EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(AudioTest, PlayIsIgnoredWhilePlaying) {
-    Gauge gauge;
-    CAudio* playingOne =
-        Audio(gauge, WriteWav(folder, "long.wav", 4000), Lines({"link offset 5 server 1", "play"}));
-    std::uint32_t first = 0;
-    int phase = 0;
-    Run(gauge, [&](HeadlessPlayer&) {
-        if (phase == 0 && playingOne->deviceId.load() != 0) {
-            first = playingOne->deviceId.load();
-            server.Send("Arn.Resp:5=2:");  // the script runs again and plays again
-            phase = 1;
-        }
-        return phase == 1 && playingOne->lastValue == 2.0f;
-    });
-    EXPECT_EQ(playingOne->deviceId.load(), first);
-}
-
 TEST_F(AudioTest, UnplayableFileShowsTheMediaErrorAndIsNotTriedAgain) {
     Gauge gauge;
     folder.Write("broken.wav", "this is no sound");
@@ -141,7 +86,7 @@ TEST_F(AudioTest, UnplayableFileShowsTheMediaErrorAndIsNotTriedAgain) {
     bool stillPlaying = false;
     std::uint32_t device = 1;
     int phase = 0;
-    Run(gauge, [&](HeadlessPlayer&) {
+    Run(gauge, [&] {
         if (phase == 0 && !ui.messages.empty()) {
             server.Send("Arn.Resp:5=1:");  // the script runs and plays again
             phase = 1;

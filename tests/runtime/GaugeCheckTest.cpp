@@ -1,7 +1,5 @@
 // The gauge check: one small gauge per kind of problem, each reported exactly as dwtool check
 // prints it, and a gauge that uses every kind of element correctly reports nothing.
-#include <filesystem>
-
 #include "GaugeTestSupport.h"
 #include "files/AttributeCodec.h"
 #include "platform/SettingsKeys.h"
@@ -32,7 +30,6 @@ protected:
         GaugeDocumentTest::SetUp();
         dir.Write("art/Dial.bmp", dwtest::BmpBytes(4, 4, 0xFFFFFF));
         dir.Write("pics/far.bmp", dwtest::BmpBytes(4, 4, 0xFFFFFF));
-        dir.Write("broken.bmp", "BM not really");
         dir.Write("horn.wav", std::string("RIFF\x24\0\0\0WAVEfmt ", 16));
         dir.Write("noise.wav", "just text, no sound");
         settings.SeedInt(settings::kPaths, settings::kTotal, 1);
@@ -40,9 +37,9 @@ protected:
     }
     // What dwtool check prints for a gauge of these elements (and links), "$DIR" standing for
     // the gauge's folder as the working folder holds it.
-    std::string Check(const std::string& elements, const std::string& links = "",
-                      const std::string& properties = "pos_w=\"400\" pos_h=\"300\"") {
-        const std::string path = WriteGauge("g.dwl", "2.0.0.0", properties, elements, links);
+    std::string Check(const std::string& elements, const std::string& links = "") {
+        const std::string path =
+            WriteGauge("g.dwl", "2.0.0.0", "pos_w=\"400\" pos_h=\"300\"", elements, links);
         std::string out;
         for (const GaugeProblem& problem : CheckGaugeFile(path, &settings))
             out += FormatGaugeProblem("g.dwl", problem);
@@ -69,28 +66,12 @@ TEST_F(GaugeCheck, EachKindOfProblemAsTheCheckReportsIt) {
          "",
          "g.dwl: element 1 \"Knob\": click script: Sintax error at line 2 on the "
          "script:\n-->play\n"},
-        {"if without endif", Element("text", "T", "", kPlace, kLinked + "if value > 5\r\nhide\r\n"),
-         "",
-         "g.dwl: element 1 \"T\": If/Else/Endif not match, error at line 2 on the script:\n"
-         "-->if value > 5\n"},
-        {"endif without if", Element("primitive", "P", "", kPlace, kLinked + "show\r\nendif\r\n"),
-         "",
-         "g.dwl: element 1 \"P\": If/Else/Endif not match, error at line 3 on the script:\n"
-         "-->endif\n"},
         {"print format", Element("text", "Speed", "", kPlace, kLinked + "print %d value\r\n"), "",
          "g.dwl: element 1 \"Speed\": line 2: the player refuses the print format \"%d\": it "
          "takes exactly one floating conversion such as %05.1f\n-->print %d value\n"},
-        {"variable range",
-         Element("text", "T", "", kPlace,
-                 "link offset 1196 server 1\r\nset offset -1 server 1 = 5\r\n"),
-         "",
+        {"variable range", Element("text", "T", "", kPlace, "link offset 1196 server 1\r\n"), "",
          "g.dwl: element 1 \"T\": line 1: variable 1196 is outside 0..1195\n"
-         "-->link offset 1196 server 1\n"
-         "g.dwl: element 1 \"T\": line 2: variable -1 is outside 0..1195\n"
-         "-->set offset -1 server 1 = 5\n"},
-        {"server 0", Element("text", "T", "", kPlace, "link offset 5 server 0\r\n"), "",
-         "g.dwl: element 1 \"T\": line 1: variable 5 is read from server 0, which is no server "
-         "link, so the player never runs this script\n-->link offset 5 server 0\n"},
+         "-->link offset 1196 server 1\n"},
         {"link off", Element("text", "T", "", kPlace, "link offset 5 server 2\r\n"), kLinkOff,
          "g.dwl: element 1 \"T\": line 1: variable 5 is read from server link 2, which is off "
          "(0.0.0.0)\n-->link offset 5 server 2\n"},
@@ -106,8 +87,6 @@ TEST_F(GaugeCheck, EachKindOfProblemAsTheCheckReportsIt) {
         {"image missing", Element("graph", "G", "art/none.bmp", kPlace, ""), "",
          "g.dwl: element 1 \"G\": image file \"art/none.bmp\" not found in $DIR or the 1 image "
          "search folder(s)\n"},
-        {"image undecodable", Element("graph", "G", "broken.bmp", kPlace, ""), "",
-         "g.dwl: element 1 \"G\": image file \"broken.bmp\" cannot be decoded\n"},
         {"image format", Element("graph", "G", "art/dial.jpeg", kPlace, ""), "",
          "g.dwl: element 1 \"G\": image file \"art/dial.jpeg\": The image you are loading is on "
          "an incompatible format.\n"},
@@ -115,14 +94,11 @@ TEST_F(GaugeCheck, EachKindOfProblemAsTheCheckReportsIt) {
          "",
          "g.dwl: element 1 \"G\": line 2: setfile: image file \"M.bmp\" not found in $DIR or the "
          "1 image search folder(s)\n"},
-        {"audio missing", Element("audio", "A", "gone.wav", kPlace, ""), "",
-         "g.dwl: element 1 \"A\": audio file \"gone.wav\" not found in $DIR\n"},
         {"audio undecodable", Element("audio", "A", "noise.wav", kPlace, ""), "",
          "g.dwl: element 1 \"A\": audio file \"noise.wav\" cannot be decoded: it is no WAV, WMA "
          "or MP3 sound\n"},
-        {"no files", Element("graph", "G", "", kPlace, "") + Element("audio", "A", "", kPlace, ""),
-         "",
-         "g.dwl: element 1 \"G\": has no image file\ng.dwl: element 2 \"A\": has no audio file\n"},
+        {"no file", Element("audio", "A", "", kPlace, ""), "",
+         "g.dwl: element 1 \"A\": has no audio file\n"},
         {"outside",
          Element("graph", "Right", "art/dial.bmp",
                  "left=\"400\" top=\"0\" width=\"5\" height=\"5\"", "") +
@@ -152,22 +128,6 @@ TEST_F(GaugeCheck, AGoodGaugeReportsNothing) {
                 kLinked + "if value = 1\r\nplay\r\nendifs\r\n") +
         Element("graph", "Plain", "art/dial.bmp", kPlace, "None");
     EXPECT_EQ(Check(elements), "");
-    // Without a stored window only what lies left of or above the gauge is outside.
-    EXPECT_EQ(Check(Element("graph", "Far", "art/dial.bmp",
-                            "left=\"9000\" top=\"9000\" width=\"5\" height=\"5\"", ""),
-                    "", "pos_w=\"0\""),
-              "");
-}
-
-TEST_F(GaugeCheck, AGaugeThatCannotBeOpenedIsOneProblem) {
-    const std::string path = dir.Write("bad.dwl", "<gauge version=\"3.0\"><properties/></gauge>");
-    const std::vector<GaugeProblem> problems = CheckGaugeFile(path, &settings);
-    ASSERT_EQ(problems.size(), 1u);
-    EXPECT_THAT(FormatGaugeProblem("bad.dwl", problems[0]),
-                testing::StartsWith("bad.dwl: Invalid file format.: The file " + path +
-                                    " you are loading is incompatible with this version of "
-                                    "Dialwright. It's on 3.0 version"));
-    EXPECT_EQ(problems[0].element, 0);  // a missing file: dwtool's "check none.dwl"
 }
 
 }  // namespace

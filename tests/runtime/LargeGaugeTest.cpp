@@ -27,11 +27,6 @@ std::string WritePicture(dwtest::TempDir& dir, const std::string& name) {
     return path;
 }
 
-std::string Graph(const std::string& size, const std::string& extra = "") {
-    return "<element type=\"graph\" file=\"wide.png\" left=\"0\" top=\"0\" " + size + " " + extra +
-           "/>\n";
-}
-
 // The gauge drawn into a bitmap of w x h on grey.
 QImage Drawn(const ElementList& elements, int w, int h) {
     QImage target(w, h, QImage::Format_RGB32);
@@ -44,26 +39,19 @@ QImage Drawn(const ElementList& elements, int w, int h) {
 TEST_F(LargeGauge, WiderThanAScreenDrawsFullyAndSurvivesSaveAndOpen) {
     WritePicture(dir, "wide.png");
     const std::string elements =
-        Graph("") +  // takes the picture's size
+        "<element type=\"graph\" file=\"wide.png\" left=\"0\" top=\"0\"/>\n"  // its size
         "<element type=\"primitive\" subtype=\"FillRect\" style=\"-1\" left=\"0\" top=\"20\" "
         "width=\"5760\" "
-        "height=\"10\" borderwith=\"0\" color=\"0\" colorf=\"255\"/>\n"
-        "<element type=\"text\" literal=\"X\" left=\"0\" top=\"30\" width=\"5760\" "
-        "height=\"20\"><fontdesc face=\"Sans\" position=\"2\" height=\"-16\" color=\"65280\" "
-        "colorf=\"0\"/></element>\n";
+        "height=\"10\" borderwith=\"0\" color=\"0\" colorf=\"255\"/>\n";
     ASSERT_TRUE(Open(WriteGauge("wide.dwl", "2.0.0.0", "name=\"Wide\"", elements)));
     EXPECT_TRUE(ui.messages.empty());
-    ASSERT_EQ(doc.elements.Count(), 3u);
+    ASSERT_EQ(doc.elements.Count(), 2u);
     EXPECT_EQ(doc.elements.Head()->GetRect(), (Rect{0, 0, kWide, 20}));
 
-    const QImage drawn = Drawn(doc.elements, 5760, 50);
+    const QImage drawn = Drawn(doc.elements, 5760, 30);
     EXPECT_EQ(drawn.pixel(10, 10), qRgb(0, 0, 255));
     EXPECT_EQ(drawn.pixel(4990, 10), qRgb(0, 255, 0));  // the far edge of the picture
     EXPECT_EQ(drawn.pixel(5750, 25), qRgb(255, 0, 0));  // the rectangle to its end
-    bool textNearTheEnd = false;                        // right-aligned text
-    for (int x = 5700; x < 5760; ++x)
-        for (int y = 30; y < 50; ++y) textNearTheEnd |= drawn.pixel(x, y) == qRgb(0, 255, 0);
-    EXPECT_TRUE(textNearTheEnd);
 
     // What is written reads back: save and open.
     doc.gaugePath = dir.File("saved.dwl");
@@ -72,7 +60,7 @@ TEST_F(LargeGauge, WiderThanAScreenDrawsFullyAndSurvivesSaveAndOpen) {
     const std::string snapshot = doc.SnapshotText();
     ASSERT_TRUE(Open(doc.gaugePath));
     EXPECT_EQ(doc.SnapshotText(), snapshot);
-    EXPECT_EQ(Drawn(doc.elements, 5760, 50), drawn);
+    EXPECT_EQ(Drawn(doc.elements, 5760, 30), drawn);
     EXPECT_TRUE(ui.messages.empty());
 }
 
@@ -106,13 +94,6 @@ TEST_F(LargeGauge, ElementsBeyondTheBudgetAreKeptDrawnEmptyAndReportedOnce) {
     ASSERT_TRUE(doc.WriteGauge());
     EXPECT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(doc.SnapshotText(), snapshot);
-
-    // Pasting one more tells again, once.
-    doc.elements.Head()->Select(true);
-    doc.CopySelection();
-    ASSERT_TRUE(doc.PasteFragment());
-    EXPECT_EQ(ui.messages.size(), 2u);
-    EXPECT_THAT(std::get<2>(Message(1)), HasSubstr("4 elements"));
 
     // Gone with the gauge, the budget is whole again.
     doc.elements.Clear();

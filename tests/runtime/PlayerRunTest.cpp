@@ -1,5 +1,5 @@
 // Whole runs of the player against a loopback server: subscriptions, values moving
-// elements, values sent once per frame, clicks, the monitor, and the frame periods.
+// elements, values sent once per frame, the monitor's entries, clicks, and the frame period.
 #include <gmock/gmock.h>
 
 #include <QTest>
@@ -25,7 +25,7 @@ TEST_F(PlayerTest, RunSubscribesMovesElementsSendsOncePerFrameAndEndsOnEscape) {
 
     std::vector<std::string> monitor;
     int phase = 0;
-    PlayWindow(player, [&](CPlayerDlg& p) {
+    Play(player, [&](CPlayerDlg& p) {
         if (phase == 0 && server.WaitForLine("Arn.Inicio:", Ms(0))) {
             for (int i = 0; i < p.Monitor().EntryCount(); ++i)
                 monitor.push_back(p.Monitor().EntryText(i).toStdString());
@@ -74,7 +74,8 @@ TEST_F(PlayerTest, ClickRunsEveryElementUnderThePointerInDrawingOrder) {
     gauge.Image({200, 200, 220, 220}, "None", "");  // no click program: no hand
     Qt::CursorShape overBoth = Qt::ArrowCursor, overPlain = Qt::PointingHandCursor;
     int phase = 0;
-    Play(Request(gauge.Head()), [&](CPlayerDlg& p) {
+    CPlayerDlg player(Request(gauge.Head()));
+    Play(player, [&](CPlayerDlg& p) {
         if (phase == 0 && p.Session().FramesDrawn() > 0) {
             QTest::mouseMove(&p, QPoint(60, 60));
             overBoth = p.cursor().shape();
@@ -100,75 +101,11 @@ TEST_F(PlayerTest, ClickRunsEveryElementUnderThePointerInDrawingOrder) {
     EXPECT_EQ(RunTime(settings::kLastError), 0);
 }
 
-TEST_F(PlayerTest, F9ShowsTheMonitorWithItsEntriesAndHidesIt) {
-    Gauge gauge;
-    gauge.Shape({0, 0, 10, 10}, Lines({"link offset 300 server 1"}));
-    std::string seen;  // the monitor after each key
-    CPlayerDlg player(Request(gauge.Head()));
-    PlayWindow(player, [&](CPlayerDlg& p) {
-        CZEKOConsoleDlg& monitor = p.Monitor();
-        const auto state = [&] {
-            return monitor.isVisible() && monitor.IsRefreshing() ? "shown" : "hidden";
-        };
-        if (seen.empty()) {
-            seen = state();  // created hidden
-            QTest::keyClick(&p, Qt::Key_F9);
-            seen += std::string(" F9 ") + state();
-            server.Send("Arn.Resp:300=77:");
-            return false;
-        }
-        if (monitor.ValueText() != "77") return false;
-        QTest::keyClick(&monitor, Qt::Key_F9);
-        seen += std::string(" F9 ") + state();
-        QTest::keyClick(&p, Qt::Key_F9);
-        QTest::keyClick(&monitor, Qt::Key_Escape);
-        seen += std::string(" Escape ") + (monitor.isVisible() ? "shown" : "hidden");
-        p.Session().RequestEnd();
-        return true;
-    });
-    EXPECT_EQ(seen, "hidden F9 shown F9 hidden Escape hidden");
-    EXPECT_EQ(player.Monitor().EntryText(0), "offset 300 server 1");
-    EXPECT_EQ(player.Monitor().EntryText(1), "Frame Rate");
-    EXPECT_EQ(player.Monitor().EntryCell(0), &player.Session().Links().Values(1)[300]);
-    EXPECT_EQ(player.Monitor().EntryCell(1), &player.Session().MeasuredFps());
+// The frame loop waits FramePeriodFor(fps) before every frame.
+TEST(FramePeriod, OneTenAndFortyFramesASecond) {
+    for (auto [fps, period] : {std::pair{1, 1000}, {10, 100}, {40, 25}})
+        EXPECT_EQ(RunSession::FramePeriodFor(fps), period) << fps;
 }
-
-struct PeriodCase {
-    int fps;
-    int period;
-    std::uint64_t frames;  // frames to see before ending (0: the waits alone)
-};
-
-class FramePeriodTest : public PlayerTest, public testing::WithParamInterface<PeriodCase> {};
-
-TEST_P(FramePeriodTest, WaitsTheInitialQuarterSecondThenTheWholePeriodBeforeEveryFrame) {
-    const PeriodCase c = GetParam();
-    EXPECT_EQ(RunSession::FramePeriodFor(c.fps), c.period);
-    Gauge gauge;
-    gauge.Shape({0, 0, 10, 10}, "None");
-    PlayerRequest request = Request(gauge.Head());
-    request.fps = c.fps;
-    CPlayerDlg player(request);
-    std::mutex mutex;
-    std::vector<int> waits;
-    player.Session().SetFrameWaitObserver([&](int ms) {
-        std::lock_guard<std::mutex> lock(mutex);
-        waits.push_back(ms);
-    });
-    PlayWindow(player, [&](CPlayerDlg& p) {
-        std::lock_guard<std::mutex> lock(mutex);
-        if (waits.size() < 2 || p.Session().FramesDrawn() < c.frames) return false;
-        p.Session().RequestEnd();
-        return true;
-    });
-    ASSERT_GE(waits.size(), 2u);
-    EXPECT_EQ(waits[0], RunSession::kInitialWaitMs);
-    for (std::size_t i = 1; i < waits.size(); ++i) EXPECT_EQ(waits[i], c.period);
-}
-
-INSTANTIATE_TEST_SUITE_P(Periods, FramePeriodTest,
-                         testing::Values(PeriodCase{1, 1000, 0}, PeriodCase{10, 100, 3},
-                                         PeriodCase{40, 25, 5}));
 
 }  // namespace
 }  // namespace playertest

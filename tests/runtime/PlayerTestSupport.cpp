@@ -4,7 +4,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <stdexcept>
@@ -107,42 +106,11 @@ void StepWhile(const std::function<void()>& run, const std::function<bool()>& st
     run();
 }
 
-namespace {
-
-// The player window that shows, or null.
-CPlayerDlg* ShownPlayer() {
-    CPlayerDlg* player = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* found = qobject_cast<CPlayerDlg*>(widget); found && found->isVisible())
-            player = found;
-    return player;
-}
-
-void StepPlayer(const std::function<void()>& run, const std::function<bool(CPlayerDlg&)>& step,
-                Ms limit) {
-    StepWhile(
-        run,
-        [&] {
-            CPlayerDlg* player = ShownPlayer();
-            return player != nullptr && step(*player);
-        },
-        [] {
-            if (CPlayerDlg* player = ShownPlayer()) player->Session().RequestEnd();
-        },
-        limit);
-}
-
-}  // namespace
-
-void PlayerTest::Play(const PlayerRequest& request, std::function<bool(CPlayerDlg&)> step,
-                      Ms limit) {
-    StepPlayer([&] { RunPlayer(request); }, step, limit);
-}
-
-void PlayerTest::PlayWindow(CPlayerDlg& player, std::function<bool(CPlayerDlg&)> step, Ms limit) {
+void PlayerTest::Play(CPlayerDlg& player, std::function<bool(CPlayerDlg&)> step, Ms limit) {
     CElement* head = player.Session().Config().elements;
     head->SetRunMode(&player, true);
-    StepPlayer([&] { player.RunModal("test"); }, step, limit);
+    StepWhile([&] { player.RunModal("test"); }, [&] { return player.isVisible() && step(player); },
+              [&] { player.Session().RequestEnd(); }, limit);
     head->SetRunMode(&editor, false);
 }
 

@@ -7,7 +7,6 @@
 #include <chrono>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -66,14 +65,10 @@ protected:
 
     // Link 1 to the test server, link 2 off, 40 fps, the player at (10, 10), 320 x 240.
     dw::PlayerRequest Request(dw::CElement* head);
-    // Runs RunPlayer(request). `step` is called every 5 ms on the window thread once the
-    // player window shows, until it returns true; a run still going after `limit` is ended
-    // and the test fails.
-    void Play(const dw::PlayerRequest& request, std::function<bool(dw::CPlayerDlg&)> step,
+    // Runs the player window; `step` is called every 5 ms on the window thread once the window
+    // shows, until it returns true; a run still going after `limit` is ended and the test fails.
+    void Play(dw::CPlayerDlg& player, std::function<bool(dw::CPlayerDlg&)> step,
               Ms limit = Ms(15000));
-    // The same with the player window made here (to read its session after the run).
-    void PlayWindow(dw::CPlayerDlg& player, std::function<bool(dw::CPlayerDlg&)> step,
-                    Ms limit = Ms(15000));
     int RunTime(const char* key) const;
 
     dwtest::MemorySettingsStore store;

@@ -1,41 +1,15 @@
-// The run's building blocks: the double-buffered frame and waiting calls to the window
-// thread that a run's end cancels.
+// Waiting calls to the window thread that a run's end cancels.
 #include <gtest/gtest.h>
 
-#include <QColor>
 #include <atomic>
 #include <deque>
 #include <thread>
 
-#include "runtime/CPlayerDlg.h"
-#include "runtime/FrameBuffers.h"
 #include "runtime/WindowCalls.h"
 
 namespace {
 
 using namespace dw;
-
-TEST(FrameBuffersTest, PublishingShowsTheDrawnFrameAndDrawsIntoTheOther) {
-    FrameBuffers frames;
-    frames.Create(QSize(4, 3));
-    frames.Drawing().fill(Qt::red);
-    EXPECT_EQ(frames.Publish(), 1u);
-    frames.WithShown([](const QImage& shown, std::uint64_t number) {
-        EXPECT_EQ(number, 1u);
-        EXPECT_EQ(shown.pixelColor(0, 0), QColor(Qt::red));
-    });
-    frames.Drawing().fill(Qt::blue);  // the shown frame is not touched
-    EXPECT_EQ(frames.CopyShown().pixelColor(3, 2), QColor(Qt::red));
-    frames.Publish();
-    EXPECT_EQ(frames.CopyShown().pixelColor(3, 2), QColor(Qt::blue));
-    EXPECT_EQ(frames.Size(), QSize(4, 3));
-}
-
-TEST(FrameSizeTest, OneGaugePixelOnOneDevicePixel) {
-    EXPECT_EQ(CPlayerDlg::FrameSizeFor(QSize(1024, 768), 1.0), QSize(1024, 768));
-    EXPECT_EQ(CPlayerDlg::FrameSizeFor(QSize(512, 384), 2.0), QSize(1024, 768));
-    EXPECT_EQ(CPlayerDlg::FrameSizeFor(QSize(683, 512), 1.5), QSize(1025, 768));
-}
 
 // A window thread made of a task queue that the test drains by hand.
 class QueueHost : public IRunHost {
@@ -66,30 +40,6 @@ public:
     std::mutex mutex;
     std::deque<std::function<void()>> tasks;
 };
-
-TEST(WindowCallsTest, AnotherThreadWaitsForTheWindowThreadsAnswer) {
-    QueueHost host;
-    WindowCalls calls(host);
-    std::atomic<int> parks{0};
-    calls.SetParkHandler([&](bool park) { parks += park ? 1 : 10; });
-    EXPECT_EQ(calls.Call<int>([] { return 5; }, -1), 5);  // the window thread: directly
-    std::thread::id ranOn;
-    std::atomic<int> answer{0};
-    std::thread frame([&] {
-        answer = calls.Call<int>(
-            [&] {
-                ranOn = std::this_thread::get_id();
-                return 42;
-            },
-            -1);
-    });
-    while (host.Queued() == 0) std::this_thread::yield();
-    host.Drain();
-    frame.join();
-    EXPECT_EQ(answer.load(), 42);
-    EXPECT_EQ(ranOn, host.window);
-    EXPECT_EQ(parks.load(), 11);  // parked before the wait, back after it
-}
 
 TEST(WindowCallsTest, CancelReleasesAWaitingCallWithItsFallbackAndDropsItsTask) {
     QueueHost host;
