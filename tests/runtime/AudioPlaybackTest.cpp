@@ -1,5 +1,7 @@
-// The audio element in player runs: loops until stopped, media errors, file formats
-// and the icon.
+// The audio element in player runs: played to its end, looped until stopped, two at once,
+// plays that are ignored, the device alias counter, media errors, file formats and the icon.
+#include <QPainter>
+
 #include "PlayerTestSupport.h"
 #include "render/RenderServices.h"
 #include "runtime/CAudio.h"
@@ -44,13 +46,31 @@ protected:
     void Run(Gauge& gauge, const std::function<bool()>& step) {
         CPlayerDlg player(Request(gauge.Head()));
         Play(player, [&](CPlayerDlg& p) {
+            frames = p.Session().FramesDrawn();
             if (!step()) return false;
             p.Session().RequestEnd();
             return true;
         });
     }
     static std::size_t OpenDevices() { return MediaDevices::Instance()->OpenCount(); }
+    static bool IsOpen(std::uint32_t device) { return MediaDevices::Instance()->IsOpen(device); }
+    std::uint64_t frames = 0;  // drawn so far in the current run
 };
+
+TEST_F(AudioTest, PlaysOnceToTheEndThenClosesItsDevice) {
+    Gauge gauge;
+    CAudio* audio =
+        Audio(gauge, WriteWav(folder, "beep.wav", 150), Lines({"link offset 5 server 1", "play"}));
+    std::uint32_t device = 0;
+    bool ended = false;
+    Run(gauge, [&] {
+        if (device == 0) device = audio->deviceId.load();
+        return ended = device != 0 && !audio->playing.load() && !IsOpen(device);
+    });
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(audio->deviceId.load(), device);  // played once, not again
+    EXPECT_TRUE(ui.messages.empty());
+}
 
 TEST_F(AudioTest, PlayLoopStartsAgainUntilStop) {
     Gauge gauge;
@@ -77,6 +97,63 @@ TEST_F(AudioTest, PlayLoopStartsAgainUntilStop) {
     EXPECT_EQ(phase, 3);
     EXPECT_FALSE(audio->looping.load());
     EXPECT_EQ(audio->deviceId.load(), stoppedAt);
+}
+
+TEST_F(AudioTest, TwoElementsPlayAtOnceAndOnlyTheFinishedOneCloses) {
+    Gauge gauge;
+    CAudio* shortOne =
+        Audio(gauge, WriteWav(folder, "short.wav", 100), Lines({"link offset 5 server 1", "play"}));
+    CAudio* longOne =
+        Audio(gauge, WriteWav(folder, "long.wav", 4000), Lines({"link offset 6 server 1", "play"}));
+    bool longStillPlaying = false;
+    Run(gauge, [&] {
+        const std::uint32_t a = shortOne->deviceId.load(), b = longOne->deviceId.load();
+        if (a == 0 || b == 0 || IsOpen(a)) return false;
+        longStillPlaying = longOne->playing.load() && IsOpen(b);
+        return true;
+    });
+    EXPECT_TRUE(longStillPlaying);
+    EXPECT_FALSE(shortOne->playing.load());
+}
+
+TEST_F(AudioTest, PlayIsIgnoredWhilePlayingAndWhileSwitchedOff) {
+    Gauge gauge;
+    CAudio* playingOne =
+        Audio(gauge, WriteWav(folder, "long.wav", 4000), Lines({"link offset 5 server 1", "play"}));
+    std::uint32_t first = 0;
+    int phase = 0;
+    Run(gauge, [&] {
+        if (phase == 0 && playingOne->deviceId.load() != 0) {
+            first = playingOne->deviceId.load();
+            server.Send("Arn.Resp:5=2:");  // the script runs again and plays again
+            phase = 1;
+        }
+        return phase == 1 && playingOne->lastValue == 2.0f;
+    });
+    EXPECT_EQ(playingOne->deviceId.load(), first);
+
+    Gauge offGauge;
+    CAudio* switchedOff = Audio(offGauge, WriteWav(folder, "off.wav", 100),
+                                Lines({"link offset 6 server 1", "switchoff", "play"}));
+    Run(offGauge, [&] { return frames > 2; });
+    EXPECT_EQ(switchedOff->deviceId.load(), 0u);
+    EXPECT_FALSE(switchedOff->playing.load());
+}
+
+TEST_F(AudioTest, AliasCounterGoesOnAcrossRunsAndEveryRunStartsWithTheScript) {
+    Gauge gauge;
+    CAudio* audio =
+        Audio(gauge, WriteWav(folder, "beep.wav", 50), Lines({"link offset 5 server 1", "play"}));
+    std::uint32_t devices[2] = {};
+    for (std::uint32_t& device : devices) {
+        Run(gauge, [&] { return (device = audio->deviceId.load()) != 0; });
+        // The editor draws the element after a run: its last value is forgotten.
+        QImage canvas(64, 64, QImage::Format_RGB32);
+        QPainter painter(&canvas);
+        audio->Draw(painter);
+    }
+    EXPECT_EQ(devices[1], devices[0] + 1);
+    EXPECT_EQ(MediaDevices::AliasOf(devices[1]), "Wav-" + std::to_string(devices[1]));
 }
 
 TEST_F(AudioTest, UnplayableFileShowsTheMediaErrorAndIsNotTriedAgain) {

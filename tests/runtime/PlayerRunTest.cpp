@@ -3,10 +3,12 @@
 #include <gmock/gmock.h>
 
 #include <QTest>
+#include <mutex>
 #include <regex>
 
 #include "PlayerTestSupport.h"
 #include "platform/SettingsKeys.h"
+#include "runtime/CZEKOConsoleDlg.h"
 
 namespace playertest {
 namespace {
@@ -101,10 +103,67 @@ TEST_F(PlayerTest, ClickRunsEveryElementUnderThePointerInDrawingOrder) {
     EXPECT_EQ(RunTime(settings::kLastError), 0);
 }
 
-// The frame loop waits FramePeriodFor(fps) before every frame.
-TEST(FramePeriod, OneTenAndFortyFramesASecond) {
-    for (auto [fps, period] : {std::pair{1, 1000}, {10, 100}, {40, 25}})
-        EXPECT_EQ(RunSession::FramePeriodFor(fps), period) << fps;
+TEST_F(PlayerTest, F9ShowsTheMonitorWithItsEntriesAndHidesIt) {
+    Gauge gauge;
+    gauge.Shape({0, 0, 10, 10}, Lines({"link offset 300 server 1"}));
+    bool shownOnF9 = false, refreshing = false, hiddenByF9 = false, hiddenByEscape = false;
+    int phase = 0;
+    CPlayerDlg player(Request(gauge.Head()));
+    Play(player, [&](CPlayerDlg& p) {
+        CZEKOConsoleDlg& monitor = p.Monitor();
+        if (phase == 0) {
+            EXPECT_FALSE(monitor.isVisible());  // created hidden
+            QTest::keyClick(&p, Qt::Key_F9);
+            shownOnF9 = monitor.isVisible();
+            refreshing = monitor.IsRefreshing();
+            server.Send("Arn.Resp:300=77:");
+            phase = 1;
+        } else if (phase == 1 && monitor.ValueText() == "77") {
+            QTest::keyClick(&monitor, Qt::Key_F9);
+            hiddenByF9 = !monitor.isVisible() && !monitor.IsRefreshing();
+            QTest::keyClick(&p, Qt::Key_F9);
+            QTest::keyClick(&monitor, Qt::Key_Escape);
+            hiddenByEscape = !monitor.isVisible();
+            p.Session().RequestEnd();
+            return true;
+        }
+        return false;
+    });
+    EXPECT_TRUE(shownOnF9 && refreshing);
+    EXPECT_EQ(phase, 1);
+    EXPECT_TRUE(hiddenByF9);
+    EXPECT_TRUE(hiddenByEscape);
+    EXPECT_EQ(player.Monitor().EntryText(0), "offset 300 server 1");
+    EXPECT_EQ(player.Monitor().EntryText(1), "Frame Rate");
+    EXPECT_EQ(player.Monitor().EntryCell(0), &player.Session().Links().Values(1)[300]);
+    EXPECT_EQ(player.Monitor().EntryCell(1), &player.Session().MeasuredFps());
+}
+
+// The loop waits a quarter second, then the whole period before every frame (1, 10 and 40
+// frames a second: 1000, 100 and 25 ms).
+TEST_F(PlayerTest, FrameLoopWaitsTheInitialQuarterSecondThenThePeriodBeforeEveryFrame) {
+    for (auto [fps, period] : {std::pair{1, 1000}, {10, 100}, {40, 25}}) {
+        Gauge gauge;
+        gauge.Shape({0, 0, 10, 10}, "None");
+        PlayerRequest request = Request(gauge.Head());
+        request.fps = fps;
+        CPlayerDlg player(request);
+        std::mutex mutex;
+        std::vector<int> waits;
+        player.Session().SetFrameWaitObserver([&](int ms) {
+            const std::lock_guard lock(mutex);
+            waits.push_back(ms);
+        });
+        Play(player, [&](CPlayerDlg& p) {
+            const std::lock_guard lock(mutex);
+            if (waits.size() < (fps == 1 ? 2u : 4u)) return false;
+            p.Session().RequestEnd();
+            return true;
+        });
+        ASSERT_GE(waits.size(), 2u) << fps;
+        EXPECT_EQ(waits[0], RunSession::kInitialWaitMs) << fps;
+        for (std::size_t i = 1; i < waits.size(); ++i) EXPECT_EQ(waits[i], period) << fps;
+    }
 }
 
 }  // namespace
