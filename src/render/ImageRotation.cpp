@@ -7,6 +7,16 @@
 
 namespace dw {
 
+namespace {
+
+// floor() of a value well inside the int range, without a library call.
+inline int FloorToInt(double v) {
+    const int i = static_cast<int>(v);
+    return v < i ? i - 1 : i;
+}
+
+}  // namespace
+
 RotationTransform MakeRotationTransform(int w, int h, double angleDegrees) {
     const double theta = angleDegrees * -1.0 * 6.283185307179586 / 360.0;
     const double c = std::cos(theta);
@@ -28,18 +38,29 @@ RotationTransform MakeRotationTransform(int w, int h, double angleDegrees) {
 }
 
 QImage RotateImage(const QImage& source, double angleDegrees, Colour fill) {
-    if (source.isNull()) return QImage();
+    QImage out;
+    RotateImageInto(source, angleDegrees, fill, out);
+    return out;
+}
+
+void RotateImageInto(const QImage& source, double angleDegrees, Colour fill, QImage& out) {
+    if (source.isNull()) {
+        out = QImage();
+        return;
+    }
     const QImage src = source.format() == QImage::Format_RGB32
                            ? source
                            : source.convertToFormat(QImage::Format_RGB32);
     const int w = src.width();
     const int h = src.height();
-    QImage out(w, h, QImage::Format_RGB32);
-    if (out.isNull()) return out;
+    // The bitmap of out is reused when it has the size and format and nobody shares it.
+    if (out.size() != src.size() || out.format() != QImage::Format_RGB32 || !out.isDetached())
+        out = QImage(w, h, QImage::Format_RGB32);
+    if (out.isNull()) return;
     const QRgb fillRgb = ToQRgb(fill);
     if (!std::isfinite(angleDegrees)) {
         out.fill(fillRgb);
-        return out;
+        return;
     }
     const RotationTransform t = MakeRotationTransform(w, h, angleDegrees);
     // Whole-pixel translation (halves rounded up), then each destination pixel centre is
@@ -52,26 +73,27 @@ QImage RotateImage(const QImage& source, double angleDegrees, Colour fill) {
     const double s = t.m21;
     const auto* srcBits = reinterpret_cast<const QRgb*>(src.constBits());
     const qsizetype srcStride = src.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    uchar* outBits = out.bits();
+    const qsizetype outStride = out.bytesPerLine();
     for (int y = 0; y < h; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        auto* row = reinterpret_cast<QRgb*>(outBits + y * outStride);
         const double ry = y + 0.5 - dy;
         const double rx0 = 0.5 - dx;
         // Source position of the centre of destination pixel (0, y); it moves by (c, s) for
         // each pixel to the right.
         double sx = rx0 * c - ry * s;
         double sy = rx0 * s + ry * c;
+        // The source positions stay within a few sides of the picture, far inside the int
+        // range.
         for (int x = 0; x < w; ++x, sx += c, sy += s) {
-            const double fx = std::floor(sx);
-            const double fy = std::floor(sy);
-            if (fx >= 0.0 && fy >= 0.0 && fx < w && fy < h) {
-                row[x] =
-                    srcBits[static_cast<qsizetype>(fy) * srcStride + static_cast<qsizetype>(fx)];
-            } else {
-                row[x] = fillRgb;
-            }
+            const int fx = FloorToInt(sx);
+            const int fy = FloorToInt(sy);
+            row[x] = static_cast<unsigned>(fx) < static_cast<unsigned>(w) &&
+                             static_cast<unsigned>(fy) < static_cast<unsigned>(h)
+                         ? srcBits[static_cast<qsizetype>(fy) * srcStride + fx]
+                         : fillRgb;
         }
     }
-    return out;
 }
 
 }  // namespace dw
