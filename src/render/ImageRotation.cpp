@@ -7,16 +7,6 @@
 
 namespace dw {
 
-namespace {
-
-// floor() of a value well inside the int range, without a library call.
-inline int FloorToInt(double v) {
-    const int i = static_cast<int>(v);
-    return v < i ? i - 1 : i;
-}
-
-}  // namespace
-
 RotationTransform MakeRotationTransform(int w, int h, double angleDegrees) {
     const double theta = angleDegrees * -1.0 * 6.283185307179586 / 360.0;
     const double c = std::cos(theta);
@@ -71,6 +61,8 @@ void RotateImageInto(const QImage& source, double angleDegrees, Colour fill, QIm
     const double dy = std::floor(std::round(t.dy * 1e6) / 1e6 + 0.5);
     const double c = t.m11;
     const double s = t.m21;
+    const double wd = w;
+    const double hd = h;
     const auto* srcBits = reinterpret_cast<const QRgb*>(src.constBits());
     const qsizetype srcStride = src.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     uchar* outBits = out.bits();
@@ -83,14 +75,11 @@ void RotateImageInto(const QImage& source, double angleDegrees, Colour fill, QIm
         // each pixel to the right.
         double sx = rx0 * c - ry * s;
         double sy = rx0 * s + ry * c;
-        // The source positions stay within a few sides of the picture, far inside the int
-        // range.
+        // floor(v) lies in [0, n) exactly when v does, and for such v truncation is floor.
         for (int x = 0; x < w; ++x, sx += c, sy += s) {
-            const int fx = FloorToInt(sx);
-            const int fy = FloorToInt(sy);
-            row[x] = static_cast<unsigned>(fx) < static_cast<unsigned>(w) &&
-                             static_cast<unsigned>(fy) < static_cast<unsigned>(h)
-                         ? srcBits[static_cast<qsizetype>(fy) * srcStride + fx]
+            row[x] = sx >= 0.0 && sx < wd && sy >= 0.0 && sy < hd
+                         ? srcBits[static_cast<qsizetype>(static_cast<int>(sy)) * srcStride +
+                                   static_cast<int>(sx)]
                          : fillRgb;
         }
     }
