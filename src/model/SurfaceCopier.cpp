@@ -191,8 +191,9 @@ void SurfaceCopier::CopyTransparent(QPainter& painter, const QImage& surface, co
         for (int y = 0; y < span.rows; ++y) {
             const auto* from = reinterpret_cast<const QRgb*>(span.from + y * span.fromStride);
             auto* to = reinterpret_cast<QRgb*>(span.to + y * span.toStride);
+            // Written as a select of every pixel so that the loop vectorises.
             for (int x = 0; x < span.width; ++x)
-                if ((from[x] & 0x00FFFFFFu) != keyRgb) to[x] = from[x] | 0xFF000000u;
+                to[x] = (from[x] & 0x00FFFFFFu) == keyRgb ? to[x] : (from[x] | 0xFF000000u);
         }
         return;
     }
