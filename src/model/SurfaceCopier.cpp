@@ -95,6 +95,18 @@ RowSpan SpanOf(const QImage& surface, QRect area, QPoint at, QImage& target) {
     return span;
 }
 
+// Paints the part of area inside image black.
+void FillBlack(QImage& image, const QRect& area) {
+    const QRect black = area.intersected(image.rect());
+    if (black.isEmpty()) return;
+    uchar* bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    for (int y = black.top(); y <= black.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(bits + y * stride);
+        std::fill(row + black.left(), row + black.left() + black.width(), 0xFF000000u);
+    }
+}
+
 // Rows of a strip of the transparent copy without a kept masked copy.
 constexpr int kStripRows = 64;
 
@@ -154,12 +166,12 @@ void SurfaceCopier::CopyOpaque(QPainter& painter, const QImage& surface, const Q
     if (QImage* image = DirectTarget(painter);
         image != nullptr && (source.isEmpty() || surface.format() == QImage::Format_RGB32)) {
         if (source.size() != target.size()) {
-            const QRect black = target.intersected(image->rect());
-            uchar* bits = image->bits();
-            for (int y = black.top(); y <= black.bottom(); ++y) {
-                auto* row = reinterpret_cast<QRgb*>(bits + y * image->bytesPerLine());
-                std::fill(row + black.left(), row + black.left() + black.width(), 0xFF000000u);
-            }
+            // Black where the surface does not reach: right of it, then below it.
+            const QRect right(target.left() + source.width(), target.top(),
+                              target.width() - source.width(), source.height());
+            const QRect below(target.left(), target.top() + source.height(), target.width(),
+                              target.height() - source.height());
+            for (const QRect& area : {right, below}) FillBlack(*image, area);
         }
         if (source.isEmpty()) return;
         const RowSpan span = SpanOf(surface, source, target.topLeft(), *image);
