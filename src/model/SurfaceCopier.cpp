@@ -3,6 +3,9 @@
 #include <QPaintEngine>
 #include <algorithm>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "model/ColourConvert.h"
 
@@ -95,6 +98,34 @@ RowSpan SpanOf(const QImage& surface, QRect area, QPoint at, QImage& target) {
     return span;
 }
 
+// One row of the transparent copy: every pixel of from whose red, green and blue are not
+// keyRgb is written, opaque, over to. Runs of four pixels all of the key colour leave to
+// untouched (not even read), which is most of a needle's or a lamp's surface.
+void KeyedRow(const QRgb* from, QRgb* to, int count, QRgb keyRgb) {
+    int x = 0;
+#if defined(__SSE2__)
+    const __m128i rgbMask = _mm_set1_epi32(0x00FFFFFF);
+    const __m128i alpha = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+    const __m128i key = _mm_set1_epi32(static_cast<int>(keyRgb));
+    for (; x + 4 <= count; x += 4) {
+        const __m128i pixels = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + x));
+        const __m128i keyed = _mm_cmpeq_epi32(_mm_and_si128(pixels, rgbMask), key);
+        const int keyedBytes = _mm_movemask_epi8(keyed);
+        if (keyedBytes == 0xFFFF) continue;
+        const __m128i opaque = _mm_or_si128(pixels, alpha);
+        auto* out = reinterpret_cast<__m128i*>(to + x);
+        if (keyedBytes == 0) {
+            _mm_storeu_si128(out, opaque);
+        } else {
+            const __m128i kept = _mm_and_si128(keyed, _mm_loadu_si128(out));
+            _mm_storeu_si128(out, _mm_or_si128(kept, _mm_andnot_si128(keyed, opaque)));
+        }
+    }
+#endif
+    for (; x < count; ++x)
+        if ((from[x] & 0x00FFFFFFu) != keyRgb) to[x] = from[x] | 0xFF000000u;
+}
+
 // Paints the part of area inside image black.
 void FillBlack(QImage& image, const QRect& area) {
     const QRect black = area.intersected(image.rect());
@@ -113,6 +144,7 @@ constexpr int kStripRows = 64;
 }  // namespace
 
 void SurfaceCopier::Reset() {
+    directSource = 0;
     cache = QImage();
     cacheCharge.Release();
     cacheKind = CacheKind::None;
@@ -196,17 +228,20 @@ void SurfaceCopier::CopyTransparent(QPainter& painter, const QImage& surface, co
     if (target.isEmpty() || surface.isNull()) return;
     const QRect source = SourceArea(surface, target);
     if (source.isEmpty()) return;
-    if (QImage* image = DirectTarget(painter);
+    // A surface that changed since its last copy is copied directly, pixel by pixel; one that
+    // stayed the same gets a kept masked copy, which QPainter's blending copies faster.
+    const bool kept =
+        cacheKind == CacheKind::Masked && cacheSource == surface.cacheKey() && cacheKey == key;
+    const bool unchanged = directSource == surface.cacheKey() && directKey == key;
+    directSource = surface.cacheKey();
+    directKey = key;
+    if (QImage* image = kept || unchanged ? nullptr : DirectTarget(painter);
         image != nullptr && surface.format() == QImage::Format_RGB32) {
         const QRgb keyRgb = ToQRgb(key) & 0x00FFFFFFu;
         const RowSpan span = SpanOf(surface, source, target.topLeft(), *image);
-        for (int y = 0; y < span.rows; ++y) {
-            const auto* from = reinterpret_cast<const QRgb*>(span.from + y * span.fromStride);
-            auto* to = reinterpret_cast<QRgb*>(span.to + y * span.toStride);
-            // Written as a select of every pixel so that the loop vectorises.
-            for (int x = 0; x < span.width; ++x)
-                to[x] = (from[x] & 0x00FFFFFFu) == keyRgb ? to[x] : (from[x] | 0xFF000000u);
-        }
+        for (int y = 0; y < span.rows; ++y)
+            KeyedRow(reinterpret_cast<const QRgb*>(span.from + y * span.fromStride),
+                     reinterpret_cast<QRgb*>(span.to + y * span.toStride), span.width, keyRgb);
         return;
     }
     const QPainter::CompositionMode mode = painter.compositionMode();
