@@ -2,7 +2,9 @@
 // Copies an element's off-screen surface to a target painter, either opaquely or leaving
 // out every pixel of exactly one colour. For the transparent copy it keeps a masked ARGB
 // copy of the surface, rebuilt only when the surface (QImage::cacheKey) or the colour
-// changes, so that each copy is a single image draw. The masked copy's memory comes from the
+// changes, so that each copy is a single image draw. A surface that changes from one copy to
+// the next (a turning needle) is instead copied straight into a plain RGB32 target image,
+// without a masked copy. The masked copy's memory comes from the
 // surface budget; when the budget can't give it, each transparent copy is made in strips
 // of a few rows instead, with no copy of the whole surface kept.
 #include <QImage>
@@ -43,6 +45,9 @@ private:
     qint64 cacheSource = 0;
     Colour cacheKey = 0;
     SurfaceCharge cacheCharge;
+    // The surface (QImage::cacheKey) and colour of the last transparent copy.
+    qint64 directSource = 0;
+    Colour directKey = 0;
 };
 
 }  // namespace dw

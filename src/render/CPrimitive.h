@@ -12,6 +12,7 @@
 #include "files/XmlNode.h"
 #include "model/CElement.h"
 #include "render/ElementSurface.h"
+#include "render/ShapeRenderer.h"
 
 namespace dw {
 
@@ -59,6 +60,27 @@ public:
     ElementSurface surface;
 
 private:
+    // What the last Rebuild drew, and the cache keys of the source and the bitmap shown right
+    // after it. A rebuild with the same shape over that untouched result gives the same
+    // pixels, so it is skipped (a needle whose value did not change costs nothing).
+    struct BuiltShape {
+        ShapeParams params;
+        bool changeColour = false;
+        Colour col1 = 0;
+        Colour col2 = 0;
+        std::int32_t width = 0;
+        std::int32_t height = 0;
+        double rotation = 0.0;
+        qint64 source = 0;
+        qint64 shown = 0;
+        bool operator==(const BuiltShape&) const = default;
+    };
+    // The shape of the current fields.
+    ShapeParams CurrentShapeParams() const;
+
+    BuiltShape built;
+    bool builtValid = false;
+
     // runRotation 0 and the surface shown at the designed rotation, corners black.
     void ShowAtDesignedRotation();
     void CreateSurface();

@@ -37,12 +37,31 @@ void CPrimitive::ShowAtDesignedRotation() {
 
 void CPrimitive::Rebuild() {
     if (!borderPen || !fillBrush) MakePenAndBrush();
+    BuiltShape wanted;
+    wanted.params = CurrentShapeParams();
+    wanted.changeColour = changeColour;
+    wanted.col1 = changeColour ? col1 : 0;
+    wanted.col2 = changeColour ? col2 : 0;
+    wanted.width = width;
+    wanted.height = height;
+    wanted.rotation = rotation;
+    wanted.source = surface.Source().cacheKey();
+    wanted.shown = surface.Current().cacheKey();
+    if (builtValid && !surface.ShowingSource() && wanted == built) {
+        runRotation = 0.0;
+        Invalidate();
+        return;
+    }
     surface.Reset(width, height);
     RenderShape();
     ShowAtDesignedRotation();
+    wanted.source = surface.Source().cacheKey();
+    wanted.shown = surface.Current().cacheKey();
+    built = std::move(wanted);
+    builtValid = true;
 }
 
-void CPrimitive::RenderShape() {
+ShapeParams CPrimitive::CurrentShapeParams() const {
     ShapeParams params;
     params.subtype = subtype;
     params.ang1 = ang1;
@@ -58,7 +77,11 @@ void CPrimitive::RenderShape() {
     params.witharc = witharc;
     params.startmark = startmark;
     params.endmark = endmark;
-    dw::RenderShape(surface.Current(), params, width, height);
+    return params;
+}
+
+void CPrimitive::RenderShape() {
+    dw::RenderShape(surface.Current(), CurrentShapeParams(), width, height);
     if (changeColour) surface.ReplaceColourOfCurrent(col1, col2);
     Invalidate();
 }

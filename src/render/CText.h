@@ -12,6 +12,7 @@
 #include "model/CElement.h"
 #include "render/ElementSurface.h"
 #include "render/TextFont.h"
+#include "render/TextRenderer.h"
 
 namespace dw {
 
@@ -69,6 +70,26 @@ public:
     bool fontMade = false;
 
 private:
+    // What the last RenderText drew, and the cache key of the bitmap shown right after it.
+    // Drawing the same text with the same settings again over that untouched bitmap gives
+    // the same pixels (the background is repainted under it and the colour replacement
+    // finds nothing more to do), so it is skipped.
+    struct RenderedText {
+        std::string text;
+        TextParams params;
+        QFont font;
+        bool changeColour = false;
+        Colour col1 = 0;
+        Colour col2 = 0;
+        std::int32_t width = 0;
+        std::int32_t height = 0;
+        qint64 bitmap = 0;
+    };
+    bool AlreadyRendered(const RenderedText& wanted) const;
+
+    RenderedText rendered;
+    bool renderedValid = false;
+
     // runRotation 0 and the surface shown at the designed rotation, corners black.
     void ShowAtDesignedRotation();
     void CreateSurface();

@@ -14,7 +14,21 @@ bool SameDescription(const FontDescription& a, const FontDescription& b) {
            a.style == b.style;
 }
 
+bool SameParams(const TextParams& a, const TextParams& b) {
+    return SameDescription(a.font, b.font) && a.position == b.position && a.color == b.color &&
+           a.colorF == b.colorF && a.borderColor == b.borderColor && a.borderWidth == b.borderWidth;
+}
+
 }  // namespace
+
+bool CText::AlreadyRendered(const RenderedText& wanted) const {
+    const RenderedText& r = rendered;
+    return renderedValid && r.bitmap == surface.Current().cacheKey() && r.text == wanted.text &&
+           r.width == wanted.width && r.height == wanted.height &&
+           r.changeColour == wanted.changeColour &&
+           (!wanted.changeColour || (r.col1 == wanted.col1 && r.col2 == wanted.col2)) &&
+           SameParams(r.params, wanted.params) && r.font == wanted.font;
+}
 
 void CText::CreateSurface() {
     borderPen = MakeBorderPen(borderWidth, borderColor);
@@ -75,15 +89,29 @@ void CText::RenderText(const std::string& s) {
         fontMadeFrom = description;
         fontMade = true;
     }
-    TextParams params;
-    params.font = description;
-    params.position = position;
-    params.color = color;
-    params.colorF = colorF;
-    params.borderColor = borderColor;
-    params.borderWidth = borderWidth;
-    dw::RenderText(surface.Current(), params, font, s, width, height);
+    RenderedText wanted;
+    wanted.params.font = description;
+    wanted.params.position = position;
+    wanted.params.color = color;
+    wanted.params.colorF = colorF;
+    wanted.params.borderColor = borderColor;
+    wanted.params.borderWidth = borderWidth;
+    wanted.font = font;
+    wanted.changeColour = changeColour;
+    wanted.col1 = col1;
+    wanted.col2 = col2;
+    wanted.width = width;
+    wanted.height = height;
+    wanted.text = s;
+    if (AlreadyRendered(wanted)) {
+        Invalidate();
+        return;
+    }
+    dw::RenderText(surface.Current(), wanted.params, font, s, width, height);
     if (changeColour) surface.ReplaceColourOfCurrent(col1, col2);
+    wanted.bitmap = surface.Current().cacheKey();
+    rendered = std::move(wanted);
+    renderedValid = true;
     Invalidate();
 }
 

@@ -20,10 +20,20 @@ int ElementSurface::ClampSide(int side) {
 }
 
 void ElementSurface::Reset(int w, int h) {
-    // The old bitmaps go first, so that their memory counts for the new ones.
-    source = QImage();
     display = QImage();
     showingSource = true;
+    // A source of the same size is blacked out in place: its charge stays, and so does the
+    // paint engine Qt keeps with its pixels.
+    const int cw = ClampSide(w);
+    const int ch = ClampSide(h);
+    if (!source.isNull() && source.width() == cw && source.height() == ch &&
+        source.format() == QImage::Format_RGB32 &&
+        charge.Bytes() == SurfaceBudget::SurfaceBytes(cw, ch) * kBitmaps) {
+        source.fill(Qt::black);
+        return;
+    }
+    // The old bitmaps go first, so that their memory counts for the new ones.
+    source = QImage();
     source = AllocateSurface(w, h, kBitmaps, charge);
 }
 
@@ -57,7 +67,7 @@ void ElementSurface::ShowRotated(double angleDegrees, Colour fill) {
     if (source.isNull() || (std::isfinite(angleDegrees) && std::fmod(angleDegrees, 360.0) == 0.0))
         display = source;
     else
-        display = RotateImage(source, angleDegrees, fill);
+        RotateImageInto(source, angleDegrees, fill, display);
     showingSource = false;
 }
 

@@ -31,5 +31,8 @@ RotationTransform MakeRotationTransform(int w, int h, double angleDegrees);
 // translation is taken to whole pixels so that quarter turns move pixels exactly and an
 // angle of 0 gives the picture unchanged. A null picture gives a null picture.
 QImage RotateImage(const QImage& source, double angleDegrees, Colour fill);
+// The same into out, whose bitmap is reused when it has the picture's size, is Format_RGB32
+// and is not shared.
+void RotateImageInto(const QImage& source, double angleDegrees, Colour fill, QImage& out);
 
 }  // namespace dw

@@ -23,6 +23,8 @@ struct ShapeParams {
     bool witharc = false;
     float startmark = 0.0f;
     float endmark = 0.0f;
+
+    bool operator==(const ShapeParams&) const = default;
 };
 
 // Pen widths are kept within 0 .. kMaxPenWidth.

@@ -126,4 +126,32 @@ TEST(DrawSurface, ATransparentCopyLeavesOutExactlyTheCurrentKeyColour) {
     EXPECT_EQ(FirstRow(img, 4), (std::vector<QRgb>{kGreen, 0xFF102031, kBackground, 0xFF102030}));
 }
 
+// Copies of a changed surface onto a plain image write its pixels directly; under a clip
+// QPainter copies. Both must give the same pixels, also where the target runs over the
+// image's edges.
+TEST(DrawSurface, DirectAndPainterCopiesAgreeAtEveryEdge) {
+    TestElement e(nullptr);
+    e.surface = QImage(7, 5, QImage::Format_RGB32);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x) e.surface.setPixel(x, y, (x + y) % 3 == 0 ? kBlack : kGreen);
+    for (const Rect& r : {Rect{2, 3, 9, 8}, Rect{-3, -2, 4, 3}, Rect{56, 46, 63, 51},
+                          Rect{1, 1, 11, 9}}) {  // the last is larger than the surface
+        for (bool useKey : {false, true}) {
+            SCOPED_TRACE(testing::Message() << r.left << "," << r.top << " key " << useKey);
+            e.rect = r;
+            e.surface.setPixel(0, 0, e.surface.pixel(0, 0));  // changed: copied directly
+            QImage direct(60, 50, QImage::Format_RGB32), painted = direct;
+            direct.fill(kBackground);
+            painted.fill(kBackground);
+            QPainter onDirect(&direct), onPainted(&painted);
+            onPainted.setClipRect(painted.rect());
+            e.CopySurface(onDirect, e.surface, useKey, 0x000000, 1);
+            e.CopySurface(onPainted, e.surface, useKey, 0x000000, 1);
+            onDirect.end();
+            onPainted.end();
+            EXPECT_EQ(direct, painted);
+        }
+    }
+}
+
 }  // namespace

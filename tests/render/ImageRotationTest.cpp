@@ -52,4 +52,23 @@ TEST(RotateImage, KeepsTheSizeCutsCornersAndFillsTheRest) {
     EXPECT_EQ(CountLit(turned, 38, 14, 12, 12), 0);
 }
 
+// Turning into a kept bitmap gives the pixels of a new one, whatever the bitmap held, and
+// never writes into pixels another image shares.
+TEST(RotateImage, IntoAKeptBitmapGivesTheSamePixelsAndLeavesSharersAlone) {
+    const QImage source = Numbered(9, 6);
+    QImage out = Numbered(9, 6);
+    const QImage sharer = out;
+    for (double angle : {33.0, 71.0, 0.5}) {
+        dw::RotateImageInto(source, angle, 0x0000FF, out);
+        EXPECT_EQ(out, dw::RotateImage(source, angle, 0x0000FF)) << angle;
+    }
+    EXPECT_EQ(sharer, Numbered(9, 6));
+    QImage self = source;  // turned into itself
+    dw::RotateImageInto(self, 90.0, 0, self);
+    EXPECT_EQ(self, dw::RotateImage(source, 90.0, 0));
+    out = QImage(4, 4, QImage::Format_RGB32);  // another size
+    dw::RotateImageInto(source, 10.0, 0, out);
+    EXPECT_EQ(out, dw::RotateImage(source, 10.0, 0));
+}
+
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "RenderTestSupport.h"
 #include "render/CPrimitive.h"
 
@@ -63,6 +66,36 @@ TEST(ShapeElement, ScriptOperationsThroughTheBase) {
     shape.Rebuild();
     EXPECT_GE(CountLit(shape.Shown(), 49, 2, 4, 45), 45);
     EXPECT_EQ(CountLit(shape.Shown()), CountLit(shape.Shown(), 49, 0, 4, 53));
+}
+
+// A rebuild reuses the element's bitmaps and skips work whose result is already there; after
+// every step the element must show exactly what a new element with the same fields shows.
+TEST(ShapeElement, RebuildsOverKeptBitmapsShowWhatANewElementShows) {
+    Needle shape;
+    shape.transparent = true;  // keeps a masked copy for the painter's copy too
+    shape.Rebuild();
+    const std::vector<std::pair<const char*, std::function<void()>>> steps = {
+        {"new position", [&] { shape.angPct = 200.0f; }},
+        {"nothing changed", [] {}},
+        {"colour replaced since", [&] { shape.ReplaceSurfaceColour(kWhite, kRed); }},
+        {"turned since", [&] { shape.Rotate(30.0, kGreen); }},
+        {"narrower", [&] { shape.SetWidth(60); }},
+        {"wider again", [&] { shape.SetWidth(101); }},
+        {"another colour", [&] { shape.borderColor = kGreen; }},
+    };
+    for (const auto& [name, step] : steps) {
+        SCOPED_TRACE(name);
+        step();
+        shape.Rebuild();
+        Needle fresh;
+        fresh.angPct = shape.angPct;
+        fresh.borderColor = shape.borderColor;
+        fresh.SetWidth(shape.width);
+        fresh.transparent = true;
+        fresh.Rebuild();
+        EXPECT_EQ(shape.Shown(), fresh.Shown());
+        EXPECT_EQ(Drawn(shape, 110, 101), Drawn(fresh, 110, 101));
+    }
 }
 
 }  // namespace
