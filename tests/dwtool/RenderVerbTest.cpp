@@ -56,10 +56,6 @@ TEST_F(RenderVerb, EditorViewAndSize) {
     // The needle at 0 degrees points up from (30 + 20, 21) (inset 1: cx 20, cy 21, R 19).
     EXPECT_EQ(At(pic, 50, 10), kWhite);
     EXPECT_EQ(At(pic, 60, 21), kBackground);
-    ASSERT_EQ(Render("g.dwl -o small.png --size 16x8"), 0) << err;
-    const QImage small = Output("small.png");
-    EXPECT_EQ(small.size(), QSize(16, 8));
-    EXPECT_EQ(At(small, 10, 6), kRed);
 }
 
 TEST_F(RenderVerb, RunDrawsThePlayersFrameWithTheGivenValues) {
