@@ -31,9 +31,7 @@ protected:
 
 TEST_F(ServerLinksDialogTest, SwitchingLinksKeepsWhatWasTypedAndOkStoresTheSelectedLink) {
     auto dialog = Open();
-    EXPECT_EQ(dialog->windowTitle().toStdString(), "ZEKO Clients Config");
     ASSERT_EQ(List(*dialog)->count(), 2);
-    EXPECT_EQ(List(*dialog)->itemText(1).toStdString(), "2.-MORV");
     EXPECT_EQ(List(*dialog)->currentIndex(), 0);
     EXPECT_EQ(Text(Field(*dialog, "portEdit")), "8090");
     QTest::keyClicks(Field(*dialog, "aliasEdit"), "X");

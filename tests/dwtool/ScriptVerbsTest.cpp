@@ -61,7 +61,7 @@ TEST_F(ScriptVerbs, ScriptReportsEveryRun) {
           "changed: text: \"123.45\" -> \"003.1\"\n");
 }
 
-TEST_F(ScriptVerbs, ScriptErrorsShowTheEditorsReport) {
+TEST_F(ScriptVerbs, ScriptErrorsShowTheEditorsReportAndBadUseIsRefused) {
     EXPECT_EQ(Script("image", "// head\nvalue = 1\nround 5\n"), 1);
     EXPECT_NE(out.find("run 1: error 1 (syntax error) at line 2\n"), std::string::npos);
     EXPECT_NE(out.find("  | -->round 5\n"), std::string::npos) << out;
@@ -69,12 +69,9 @@ TEST_F(ScriptVerbs, ScriptErrorsShowTheEditorsReport) {
               std::string::npos);
     Shows("image", "data = 1\nrotate\nsetwidth 3\n", "run 1: error -1 (syntax error) at line 3",
           "--click");
-}
-
-TEST_F(ScriptVerbs, ScriptUsage) {
+    EXPECT_EQ(Dwtool("script missing.txt --kind text"), 1);
     for (const char* bad : {"script x.txt", "script x.txt --kind text --var 1=2"})
         EXPECT_EQ(Dwtool(bad), 2) << bad;
-    EXPECT_EQ(Dwtool("script missing.txt --kind text"), 1);
 }
 
 }  // namespace
