@@ -194,11 +194,4 @@ TEST(DesktopFileText, ValidatesWithTheDesktopFileValidator) {
     }
 }
 
-TEST(MimePackageText, IsThePackageThatTheInstallPlaces) {
-    const char* source = std::getenv("DW_SOURCE_DIR");
-    ASSERT_NE(source, nullptr);
-    EXPECT_EQ(ReadFile(std::string(source) + "/desktop/dialwright-mime.xml"),
-              dw::MimePackageText());
-}
-
 }  // namespace
