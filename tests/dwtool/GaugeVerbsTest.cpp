@@ -9,7 +9,6 @@ using dwtest::ReadFile;
 
 class GaugeVerbs : public dwtooltest::DwtoolTest {
 protected:
-    void SetUp() override { mergeErr = true; }
     // All four kinds with every attribute, as the program writes it.
     const std::string canonical = dwtest::SampleGaugeText();
 };
@@ -36,7 +35,7 @@ TEST_F(GaugeVerbs, ResaveRefusesWhatItCannotReadOrWrite) {
 TEST_F(GaugeVerbs, InfoListsPropertiesLinksAndElements) {
     dir.Write("in.dwl", canonical);
     ASSERT_EQ(Dwtool("info in.dwl"), 0) << out;
-    // The missing pictures are told first (on the merged error output).
+    // The missing pictures are told first.
     EXPECT_NE(out.find("\nname: \"Caf\xE9 & \"A\"\"\n"), std::string::npos) << out;
     EXPECT_NE(out.find("elements: 4\n1 graph \"Needle & <hub>\" (10,20)-(111,70) link offset 3 "
                        "server 1\n"),

@@ -15,7 +15,6 @@ using dwtest::ReadFile;
 class ImportCheckVerbs : public dwtooltest::DwtoolTest {
 protected:
     void SetUp() override {
-        mergeErr = true;
         // The user's settings as dwtool reads them: one image search folder.
         dir.Write("config/ZEKO/dialwright.ini",
                   "[Paths]\nTotal=1\nPath_1=" + dir.File("pics") + "\n");
