@@ -82,13 +82,15 @@ TEST_F(LinkSimMonitor, AClosedPortCannotBeMonitored) {
               "ERROR: Imposible conectar con el server 1.\n");
 }
 
-TEST_F(LinkSimMonitor, BadArgumentsAndScenariosAreReported) {
+TEST_F(LinkSimMonitor, BadArgumentsOfTheLinkVerbsAndScenariosAreReported) {
     const std::string bad = Scenario("# demo\n101 constant 4\n102 wobble 1\n");
     const std::pair<Lines, std::string> rows[] = {
         {{"sim", "--port", "0", "--scenario", bad}, "scenario.txt:3: unknown generator: wobble"},
         {{"monitor", "localhost", "1"}, "usage: dwtool"},
         {{"monitor", "127.0.0.1:8090", "1", "--set", "x"}, "usage: dwtool"},
         {{"sim", "--rate", "0"}, "usage: dwtool"},
+        {{"play"}, "usage: dwtool"},
+        {{"play", "g.dwl", "--link2", "h:70000"}, "usage: dwtool"},
     };
     for (const auto& [args, text] : rows) {
         auto tool = Tool(args);
