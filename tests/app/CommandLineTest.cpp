@@ -17,11 +17,8 @@ TEST(CommandLine, FileAndPlaySwitchInEveryForm) {
     };
     const Case cases[] = {
         {{}, CommandLine::Action::Edit, "", false},
-        {{"panel.dwl"}, CommandLine::Action::Edit, "panel.dwl", false},
         {{"/p", "panel.dwl"}, CommandLine::Action::Edit, "panel.dwl", true},
-        {{"--", "-odd.dwl"}, CommandLine::Action::Edit, "-odd.dwl", false},
         {{"--help"}, CommandLine::Action::Help, "", false},
-        {{"--version"}, CommandLine::Action::Version, "", false},
         {{"/p"}, CommandLine::Action::Error, "", true},
         {{"a.dwl", "b.dwl"}, CommandLine::Action::Error, "a.dwl", false},
         {{"--frobnicate"}, CommandLine::Action::Error, "", false},

@@ -1,39 +1,34 @@
-// Runs the built dwtool (path in the environment variable DWTOOL) in a temporary folder, with
-// a settings folder of its own (config/ there) so that no user settings are read.
+// Runs the built dwtool once, to its end, in a temporary folder.
 #pragma once
 
-#include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
-#include <string>
-
-#include "support/TempDir.h"
+#include "LinkSimProcess.h"
 
 namespace dwtooltest {
 
 class DwtoolTest : public testing::Test {
 protected:
-    // The exit code of "dwtool <arguments>" (stdin empty); what it printed is kept in out and
-    // err, or all in out when mergeErr is set.
+    // The exit code of "dwtool <arguments>", the arguments split at blanks outside '...';
+    // all it printed (stdout and stderr) is kept in out.
     int Dwtool(const std::string& arguments) {
-        const char* tool = std::getenv("DWTOOL");
-        if (!tool || !*tool) {
-            ADD_FAILURE() << "DWTOOL is not set to the dwtool program";
-            return -1;
+        std::vector<std::string> args{""};
+        bool quoted = false;
+        for (const char c : arguments) {
+            if (c == '\'')
+                quoted = !quoted;
+            else if (c != ' ' || quoted)
+                args.back().push_back(c);
+            else if (!args.back().empty())
+                args.emplace_back();
         }
-        const std::string command = "cd '" + dir.Path().string() + "' && XDG_CONFIG_HOME='" +
-                                    dir.File("config") + "' '" + tool + "' " + arguments +
-                                    " </dev/null >out.txt " + (mergeErr ? "2>&1" : "2>err.txt");
-        const int status = std::system(command.c_str());
-        out = dwtest::ReadFile(dir.File("out.txt"));
-        err = mergeErr ? "" : dwtest::ReadFile(dir.File("err.txt"));
-        return status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        if (args.back().empty()) args.pop_back();
+        linksim::ToolProcess tool(args, dir.Path().string());
+        const int code = tool.Wait();
+        out = tool.out;
+        return code;
     }
 
     dwtest::TempDir dir;
-    std::string out, err;
-    bool mergeErr = false;
+    std::string out;
 };
 
 }  // namespace dwtooltest

@@ -1,6 +1,6 @@
 #pragma once
-// Helpers of the sim and monitor tests: a dwtool child process (stdout and stderr on one
-// pipe, stdin a pipe for commands), a bare TCP client for looking at the sim's bytes and a
+// Helpers of the dwtool tests: a dwtool child process (stdout and stderr on one pipe, stdin a
+// pipe for commands, settings of its own), a bare TCP client for looking at the sim's bytes and a
 // loopback port that refuses connections; and the fixture that runs dwtool sim.
 //
 // No test depends on timing: every wait is for a condition (a text, a number of lines, the
@@ -51,12 +51,18 @@ public:
         int out[2], in[2];
         if (!getenv("DWTOOL") || pipe2(out, O_CLOEXEC) != 0 || pipe2(in, O_CLOEXEC) != 0) return;
         args.insert(args.begin(), getenv("DWTOOL"));
-        std::vector<char*> argv;
+        // Settings come from config/ in the folder, never from the user's.
+        std::vector<std::string> env{"XDG_CONFIG_HOME=" + folder + "/config"};
+        for (char** e = environ; *e; ++e)
+            if (std::string(*e).rfind("XDG_CONFIG_HOME=", 0) != 0) env.push_back(*e);
+        std::vector<char*> argv, envp;
         for (std::string& arg : args) argv.push_back(arg.data());
+        for (std::string& entry : env) envp.push_back(entry.data());
         argv.push_back(nullptr);
+        envp.push_back(nullptr);
         if ((pid_ = fork()) == 0) {
             dup2(in[0], 0), dup2(out[1], 1), dup2(out[1], 2);
-            if (chdir(folder.c_str()) == 0) execv(argv[0], argv.data());
+            if (chdir(folder.c_str()) == 0) execve(argv[0], argv.data(), envp.data());
             _exit(127);
         }
         close(out[1]);

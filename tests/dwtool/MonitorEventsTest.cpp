@@ -33,14 +33,4 @@ TEST(MonitorEvents, AFloodOfNotificationsLeavesOneEntryPerVariableAndCounts) {
     EXPECT_TRUE(events.Take(std::chrono::milliseconds(0)).Empty());  // all handed over
 }
 
-TEST(MonitorEvents, TakeWaitsForNewsFromAnotherThread) {
-    MonitorEvents events;
-    std::thread dispatcher([&] { events.OnValue(12, 5); });
-    MonitorBatch batch;
-    // Generous: the wait ends as soon as the value is there.
-    while (batch.Empty()) batch = events.Take(std::chrono::seconds(60));
-    dispatcher.join();
-    EXPECT_EQ(batch.values, (std::map<std::int32_t, std::int32_t>{{12, 5}}));
-}
-
 }  // namespace

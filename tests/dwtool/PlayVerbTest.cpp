@@ -60,13 +60,5 @@ TEST_F(PlayVerb, ReportsHowTheRunEnded) {
     EXPECT_NE(unreachable->out.find(expected), std::string::npos) << unreachable->out;
 }
 
-TEST_F(PlayVerb, RefusesWrongOptions) {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"play"}, {"play", "g.dwl", "--link2", "h:70000"}}) {
-        auto tool = Tool(args);
-        EXPECT_EQ(tool->Wait(), 2) << tool->out;
-    }
-}
-
 }  // namespace
 }  // namespace linksim

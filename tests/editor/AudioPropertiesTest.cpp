@@ -2,7 +2,6 @@
 // the "Play" preview.
 #include <QPushButton>
 #include <QTest>
-#include <QToolButton>
 #include <cstdint>
 
 #include "DialogTestSupport.h"
@@ -58,19 +57,6 @@ TEST_F(AudioPropertiesTest, OkTakesNameProgramAndFileAndClearsTheLink) {
     audio.EditProperties();
     EXPECT_EQ(audio.name, "bell");
     EXPECT_FALSE(audio.playing) << "rebuilt after Cancel";
-}
-
-TEST_F(AudioPropertiesTest, ChooserOffersSoundFilesAndGivesTheLowerCasedPath) {
-    CAudioProperties dialog(context);
-    user.QueueFile(std::string("/Sounds/Alarm.MP3"));
-    QTest::mouseClick(Control<QToolButton>(dialog, "fileButton"), Qt::LeftButton);
-    ASSERT_EQ(user.fileRequests.size(), 1u);
-    EXPECT_EQ(user.fileRequests[0].title, "Select audio file");
-    EXPECT_EQ(user.fileRequests[0].filter,
-              "All Suported Formas|*.wav;*.wma;*.mp3|Wav (*.wav)|*.wav|Windows Media "
-              "(*.wma)|*.wma|Mp3 (*.mp3)|*.mp3|All Files (*.*)|*.*||");
-    EXPECT_TRUE(user.fileRequests[0].mustExist);
-    EXPECT_EQ(dialog.Values().file, "/sounds/alarm.mp3");
 }
 
 TEST_F(AudioPropertiesTest, PlayTogglesThePreviewAndTheEndOfTheSoundClearsIt) {

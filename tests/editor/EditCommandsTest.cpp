@@ -1,5 +1,5 @@
 // The editing commands on the real window: order, copies, groups, locks, delete, alignment,
-// clipboard, dropped files and the properties dialog with its alias conversions.
+// clipboard and dropped files.
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
@@ -131,24 +131,6 @@ TEST_F(EditCommandsTest, CopiesLandLowerRightGroupedWhenPastedUngroupedWhenDupli
     EXPECT_EQ(Layout(), "p:100,10,150,50") << "Cut records nothing: Undo undoes the paste";
 }
 
-TEST_F(EditCommandsTest, InsertOpensThePropertiesAndConvertsNamesBack) {
-    dir.Write("alias.txt", "3000 ALTITUDE\n0 OTHER\nNOTANENTRY\n");
-    settings.Seed(dw::settings::kZeko, dw::settings::kAliasFile, dir.File("alias.txt"));
-    Start();
-    EXPECT_EQ(Window().Aliases().Count(), 2u);
-    PropertiesHook dialog(
-        [](CElement& e) { e.mainProgram = "link offset ALTITUDE server MORV\n"; });
-    Command(cmd::kInsertText);
-    ASSERT_EQ(Doc().elements.Count(), 1u);
-    CElement* text = Doc().elements.Head();
-    EXPECT_EQ(text->mainProgram, "link offset 3000 server 2\n");
-    EXPECT_EQ(text->GetLinkedOffset(), 3000);
-    EXPECT_EQ(text->GetLinkedServer(), 2);
-    Click({20, 15});  // Element properties shows the names again
-    Command(cmd::kElementProperties);
-    EXPECT_EQ(dialog.shownPrograms.back(), "link offset ALTITUDE server MORV\n");
-}
-
 TEST_F(EditCommandsTest, DroppedImagesBecomeElementsAndOtherFilesAreReported) {
     Start();
     QImage picture(30, 20, QImage::Format_RGB32);
@@ -170,13 +152,6 @@ TEST_F(EditCommandsTest, DroppedImagesBecomeElementsAndOtherFilesAreReported) {
     EXPECT_EQ(ui.messages[0].text, DropErrorText(text));
     Command(cmd::kUndo);
     EXPECT_TRUE(Doc().elements.Empty()) << "one undo step for the drop";
-
-    // A dropped non-image alone changes nothing.
-    Doc().modified = false;
-    Drop({text});
-    EXPECT_TRUE(Doc().elements.Empty());
-    EXPECT_FALSE(Doc().modified);
-    EXPECT_EQ(ui.messages.size(), 2u);
 }
 
 }  // namespace

@@ -35,8 +35,6 @@ TEST_F(KeyConfigDlgTest, ListsCommandsByMenuPathAndATakenKeyAsksBeforeItMoves) {
     // Every command by its menu path, marked when it has a key.
     EXPECT_EQ(dialog.List().Size(), Commands().size());
     EXPECT_EQ(Text(0), "\\Gauge\\New");
-    EXPECT_EQ(Text(IndexOf("\\Edit\\Elements\\Insert\\an image")),
-              "\\Edit\\Elements\\Insert\\an image");
     Select("\\Gauge\\Open");
     Type(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(dialog.HotKeyField()->text().toStdString(), "Ctrl+S");

@@ -1,11 +1,8 @@
-// The main window's settings, the frame colours and the program's folder.
+// The main window's settings.
 #include "platform/AppSettings.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "platform/ProgramPaths.h"
 #include "support/MemorySettingsStore.h"
 
 namespace {
@@ -28,6 +25,9 @@ TEST(AppSettings, FreshStoreGivesTheTableDefaultsWithoutWriting) {
               "8421504||FlightSimulator@127.0.0.1:8090|MORV@127.0.0.1:8092|/opt/dw/alias.txt|"
               "0,0,0,0|normal");
     EXPECT_TRUE(store.writes.empty());
+    EXPECT_TRUE(dw::AppSettings::Load(store, ".").StartMaximised()) << "the first start";
+    store.Seed("ZEKO", "AliasFile", "");
+    EXPECT_EQ(dw::AppSettings::ReadAliasFile(store, "/x"), "") << "a stored empty path stays";
 }
 
 TEST(AppSettings, SaveWritesEveryKeyButTheAliasFileAndLoadReadsThemBack) {
@@ -47,45 +47,9 @@ TEST(AppSettings, SaveWritesEveryKeyButTheAliasFileAndLoadReadsThemBack) {
               "-100,-50,300,200|max");
     s.Save(store, "/g/b.dwl", {0, 0, 10, 10}, false);
     EXPECT_EQ(store.Raw("ZEKO", "Maximized"), "0");
-}
-
-TEST(AppSettings, StartsMaximisedWhenSavedSoOrOnFirstStart) {
-    const auto load = [](int right, int bottom, int maximized) {
-        dwtest::MemorySettingsStore store;
-        store.SeedInt("ZEKO", "Rect_Left", 50);
-        store.SeedInt("ZEKO", "Rect_Right", right);
-        store.SeedInt("ZEKO", "Rect_Bottom", bottom);
-        store.SeedInt("ZEKO", "Maximized", maximized);
-        return dw::AppSettings::Load(store, ".");
-    };
-    EXPECT_FALSE(load(800, 600, 2).StartMaximised()) << "only exactly 1 means maximised";
-    EXPECT_TRUE(load(800, 600, 1).StartMaximised());
-    EXPECT_TRUE(load(0, 0, 0).StartMaximised()) << "right and bottom 0: the first start";
-}
-
-TEST(AppSettings, AliasFileDefaultsToTheProgramFolder) {
-    dwtest::MemorySettingsStore store;
-    EXPECT_EQ(dw::AppSettings::ReadAliasFile(store, "/usr/lib/dw/"), "/usr/lib/dw/alias.txt");
-    store.Seed("ZEKO", "AliasFile", "");
-    EXPECT_EQ(dw::AppSettings::ReadAliasFile(store, "/x"), "") << "a stored empty path stays";
-
-    EXPECT_EQ(dw::JoinPath("", "alias.txt"), "alias.txt");
-    EXPECT_EQ(dw::JoinPath("/", "help/index.htm"), "/help/index.htm");
-    const std::filesystem::path file = dw::ProgramFile();
-    EXPECT_EQ(file.filename(), "test_platform");
-    EXPECT_EQ(file.parent_path().string(), dw::ProgramFolder());
-    EXPECT_EQ(dw::ProgramFolderFile(dw::kAliasFileName), dw::ProgramFolder() + "/alias.txt");
-}
-
-TEST(InverseColour, EachChannelIsInvertedAnd128BecomesZero) {
-    const std::pair<dw::Colour, dw::Colour> rows[] = {{0x808080, 0x000000},
-                                                      {0x000000, 0xFFFFFF},
-                                                      {0x7F7F7F, 0x808080},
-                                                      {0x818012, 0x7E00ED},
-                                                      {0xFF808080, 0x000000}};
-    for (const auto& [background, expected] : rows) {
-        EXPECT_EQ(dw::InverseColour(background), expected) << std::hex << background;
-    }
+    EXPECT_FALSE(dw::AppSettings::Load(store, ".").StartMaximised());
+    store.SeedInt("ZEKO", "Maximized", 2);
+    EXPECT_FALSE(dw::AppSettings::Load(store, ".").StartMaximised()) << "only exactly 1";
 }
 
 }  // namespace
