@@ -27,10 +27,6 @@ std::vector<std::string> SplitPatterns(const std::string& text) {
     return patterns;
 }
 
-char Lower(char c) {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
-
 }  // namespace
 
 std::vector<FileFilter> ParseFileFilter(const std::string& filterText) {
@@ -51,29 +47,6 @@ std::vector<FileFilter> ParseFileFilter(const std::string& filterText) {
         filters.push_back(std::move(filter));
     }
     return filters;
-}
-
-bool MatchesFilePattern(const std::string& name, const std::string& pattern) {
-    if (pattern == "*.*" || pattern == "*") return true;
-    // Iterative wildcard match with one back-tracking point for the last "*".
-    std::size_t n = 0, p = 0;
-    std::size_t starP = std::string::npos, starN = 0;
-    while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || Lower(pattern[p]) == Lower(name[n]))) {
-            ++n;
-            ++p;
-        } else if (p < pattern.size() && pattern[p] == '*') {
-            starP = p++;
-            starN = n;
-        } else if (starP != std::string::npos) {
-            p = starP + 1;
-            n = ++starN;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == '*') ++p;
-    return p == pattern.size();
 }
 
 }  // namespace dw

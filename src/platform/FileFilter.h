@@ -17,8 +17,4 @@ struct FileFilter {
 // blank gets "*.*".
 std::vector<FileFilter> ParseFileFilter(const std::string& filterText);
 
-// Whether a file name (no folder) matches a pattern with "*" and "?", ignoring letter case
-// like the file dialogs of the program's home platform; "*.*" matches every name.
-bool MatchesFilePattern(const std::string& name, const std::string& pattern);
-
 }  // namespace dw
