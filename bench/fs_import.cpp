@@ -3,7 +3,6 @@
 // real gauges have, about 700 KB of XML; and reading the same text into the import's
 // description alone.
 #include <benchmark/benchmark.h>
-#include <QGuiApplication>
 #include <QImage>
 
 #include <cstdlib>
@@ -11,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "GaugeBenchmarkMain.h"
 #include "files/FsGaugeSource.h"
 #include "model/CGaugeDocument.h"
 #include "model/ElementFactory.h"
@@ -119,11 +119,5 @@ BENCHMARK(BM_DescribeFsGauge)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    dw::RegisterAllKinds(dw::ElementFactory::Instance());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunGaugeBenchmarks(argc, argv);
 }

@@ -1,11 +1,11 @@
 // Loading, saving and snapshotting a gauge of 2000 elements (texts and basic graphs), as
 // the editor does: Open, Save and the undo snapshot that precedes every editing action.
 #include <benchmark/benchmark.h>
-#include <QGuiApplication>
 
 #include <filesystem>
 #include <string>
 
+#include "GaugeBenchmarkMain.h"
 #include "model/CGaugeDocument.h"
 #include "model/ElementFactory.h"
 #include "model/HeadlessGaugeHost.h"
@@ -159,11 +159,5 @@ BENCHMARK(BM_RestoreSnapshotOneChanged)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    dw::RegisterAllKinds(dw::ElementFactory::Instance());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunGaugeBenchmarks(argc, argv);
 }

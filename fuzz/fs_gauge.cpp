@@ -4,7 +4,6 @@
 // bound. The source lies in a folder of its own holding two small bitmaps, so that found and
 // missing bitmaps both occur.
 #include <unistd.h>
-#include <QGuiApplication>
 
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +12,7 @@
 #include <filesystem>
 #include <string>
 
+#include "GaugeFuzzing.h"
 #include "files/FsGaugeSource.h"
 #include "files/GaugeLimits.h"
 #include "model/CGaugeDocument.h"
@@ -107,10 +107,7 @@ void Import(const std::string& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
-    dw::RegisterAllKinds(dw::ElementFactory::Instance());
-    dw::SurfaceBudget::Instance().SetLimit(64LL * 1024 * 1024);
+    StartGaugeFuzzing(argc, argv);
     return 0;
 }
 

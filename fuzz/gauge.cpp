@@ -5,7 +5,6 @@
 // The first byte picks the document: 0 gauge file (opened through the document from a
 // file), 1 clipboard fragment (pasted), 2 undo snapshot (restored). The rest is the text.
 #include <unistd.h>
-#include <QGuiApplication>
 
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +13,7 @@
 #include <filesystem>
 #include <string>
 
+#include "GaugeFuzzing.h"
 #include "files/GaugeLimits.h"
 #include "files/XmlNode.h"
 #include "model/CGaugeDocument.h"
@@ -108,10 +108,7 @@ void FuzzSnapshot(const std::string& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
-    dw::RegisterAllKinds(dw::ElementFactory::Instance());
-    dw::SurfaceBudget::Instance().SetLimit(64LL * 1024 * 1024);
+    StartGaugeFuzzing(argc, argv);
     return 0;
 }
 
