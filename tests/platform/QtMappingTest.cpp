@@ -1,7 +1,11 @@
-// The message box buttons between the program's answers and Qt's, and the Qt clipboard.
+// The message box buttons between the program's answers and Qt's, fonts given to the font
+// chooser, and the Qt clipboard.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtFontMapping.h"
 #include "platform/qt/QtMessageMapping.h"
 #include "support/ScriptedInteraction.h"
 
@@ -41,6 +45,29 @@ TEST(QtMessageMapping, EveryOfferedButtonMapsBackAndAClosedBoxIsDismissed) {
     }
     EXPECT_EQ(dw::qt::ToAnswer(QB::Ok | QB::Cancel, Buttons::OkCancel), Answer::Cancel);
     EXPECT_EQ(dw::qt::ToMessageIcon(dw::Icon::Error), QB::Critical);
+}
+
+// A text element's font comes from a gauge file: any height or weight opens the chooser at a
+// size and weight the font engines take, and a character height comes back as it went.
+TEST(QtFontMapping, HostileHeightsAndWeightsStayWithinTheEnginesLimits) {
+    for (const int height : {INT_MIN, -100000, -1, 1, 100000, INT_MAX}) {
+        for (const int weight : {INT_MIN, 0, 5000, INT_MAX}) {
+            dw::FontChoice choice;
+            choice.height = height;
+            choice.weight = weight;
+            const QFont font = dw::qt::ToQFont(choice);
+            EXPECT_GE(font.pixelSize(), 1) << height;
+            EXPECT_LE(font.pixelSize(), 2000) << height;
+            EXPECT_GE(font.weight(), 1) << weight;
+            EXPECT_LE(font.weight(), 1000) << weight;
+        }
+    }
+    dw::FontChoice choice;
+    choice.height = -17;
+    choice.italic = true;
+    const dw::FontChoice back = dw::qt::FromQFont(dw::qt::ToQFont(choice), choice);
+    EXPECT_EQ(back.height, -17);
+    EXPECT_TRUE(back.italic);
 }
 
 TEST(QtClipboard, TextRoundTripsAsLatin1) {
