@@ -109,4 +109,39 @@ TEST_F(XmlFile, OpenFileHelperSetsTheCharacterMode) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+// The guess on a file's first bytes: 16-bit text is never UTF-8 (its NUL bytes would pass
+// the sequence check), a sequence cut off by the 200-byte sample is accepted, the
+// declaration's value decides last.
+TEST(GuessUtf8, FromTheFirstBytes) {
+    const std::string decl = "<?xml version=\"1.0\" encoding=\"utf-8\"?><gauge/>";
+    auto wide = [&](bool littleEnd) {
+        std::string out;
+        for (char c : decl) out += littleEnd ? std::string{c, '\0'} : std::string{'\0', c};
+        return out;
+    };
+    std::string cut(199, 'a');
+    cut += "\xC3";  // the sample ends inside a two-byte sequence
+    cut += "\xA9 and more";
+    const struct {
+        std::string bytes;
+        bool useDeclaration;
+        bool utf8;
+    } cases[] = {
+        {wide(true), true, false},
+        {wide(false), false, false},
+        {"\xEF\xBB\xBF" + std::string(30, 'x') + "\xFF", true, true},
+        {std::string(24, 'x'), false, false},
+        {std::string(25, 'x'), false, true},
+        {"<gauge name=\"caf\xE9 au lait\" version=\"2\"/>", false, false},
+        {cut, true, true},
+        {"<?xml version=\"1.0\" encoding =\r\n ' UTF8'?><gauge/>", true, true},
+        {"<?xml version=\"1.0\" encoding=\"windows-1252\"?><gauge/>", true, false},
+        {"<?xml version=\"1.0\" encoding=\"windows-1252\"?><gauge/>", false, true},
+        {"<?xml version=\"1.0\" encoding=windows-1252?><gauge/>", true, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(dw::GuessUtf8(c.bytes.data(), c.bytes.size(), c.useDeclaration), c.utf8)
+            << testing::PrintToString(c.bytes);
+}
+
 }  // namespace
