@@ -2,8 +2,10 @@
 // store, fire them and write them back from the dialog).
 #include <gtest/gtest.h>
 
+#include "platform/SettingsKeys.h"
 #include "runtime/HotKeys.h"
 #include "runtime/KeyCodes.h"
+#include "support/MemorySettingsStore.h"
 
 namespace {
 
@@ -23,6 +25,25 @@ TEST(HotKeys, TheFirstBindingWhoseModifiersAreAllHeldWins) {
     EXPECT_EQ(FindHotKey(list, 'R', kModCtrl), 11) << "Ctrl alone: the plain binding";
     EXPECT_EQ(FindHotKey(list, 'U', 0), 13) << "the extended flag is not tested";
     EXPECT_EQ(FindHotKey({{30, 0, 0}}, 0, 0), 0);
+}
+
+// A damaged store: a negative or huge "Total" and unreadable entries load what can be read,
+// with a bounded number of reads.
+TEST(HotKeys, LoadFromADamagedStore) {
+    for (const char* total : {"-4", "2000000000", "abc"}) {
+        dwtest::MemorySettingsStore store;
+        store.Seed(settings::kKeys, settings::kTotal, total);
+        store.Seed(settings::kKeys, settings::HotKeyEntryKey(0), "HK_32787_116_0");
+        store.Seed(settings::kKeys, settings::HotKeyEntryKey(1), "HK_32787_F5_0");
+        store.Seed(settings::kKeys, settings::HotKeyEntryKey(2), "HK_1_2_3");
+        const HotKeyList list = LoadHotKeys(store);
+        if (total[0] == '2') {
+            EXPECT_EQ(list, (HotKeyList{{32787, 116, 0}, {1, 2, 3}}));
+            EXPECT_LE(store.reads.size(), std::size_t(kMaxHotKeyEntries) + 1);
+        } else {
+            EXPECT_TRUE(list.empty()) << total;
+        }
+    }
 }
 
 TEST(KeyCodes, QtKeysMapToVirtualKeysAndBack) {
