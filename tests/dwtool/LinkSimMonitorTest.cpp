@@ -61,6 +61,22 @@ TEST_F(LinkSimMonitor, GeneratorsStartThenOnlyChangesAreSent) {
     EXPECT_EQ(client.Lines(1), Lines{"Arn.Resp:6=11:"});
 }
 
+// Timed events: a value held from its time on over the generator, a resubscription request
+// to every client, then the farewell that ends the sim.
+TEST_F(LinkSimMonitor, ScenarioEventsHoldAValueAskAgainAndEnd) {
+    RawClient client(
+        StartSim("rate 100\n7 constant 1\nat 0.4 set 7 42\nat 0.4 resubscribe\n"
+                 "at 1.5 fin\n"));
+    ASSERT_TRUE(client.Send("Arn.Inicio:7:\r\n"));
+    const Lines lines = client.LinesToEnd();
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Arn.Resp:7=42:"), 1) << lines.size();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Arn.Reset:"), 1);
+    EXPECT_EQ(Lines(lines.end() - 2, lines.end()), (Lines{"Arn.Fin:", "(closed)"}));
+    EXPECT_EQ(sim_->Wait(), 0);
+    EXPECT_NE(sim_->out.find("dwtool sim: 7 held at 42"), std::string::npos) << sim_->out;
+}
+
 TEST_F(LinkSimMonitor, SimHoldsAndServesOnlyVariableNumbers) {
     RawClient client(StartSim("* constant 7\n"));
     ASSERT_TRUE(client.Send("Arn.Resp:3000=1:-1=2:2998=3:\r\nArn.Inicio:2998:3000:-1:5:\r\n"));
