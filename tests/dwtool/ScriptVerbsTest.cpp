@@ -61,7 +61,9 @@ TEST_F(ScriptVerbs, ScriptReportsEveryRun) {
 }
 
 TEST_F(ScriptVerbs, ScriptErrorsShowTheEditorsReportAndBadUseIsRefused) {
-    EXPECT_EQ(Script("image", "// head\nvalue = 1\nround 5\n"), 1);
+    EXPECT_EQ(Script("image", "// head\nvalue = 1\nround 5\n", "--runs 3"), 1);
+    EXPECT_NE(out.find("the player closes after an error: no further runs\n"), std::string::npos);
+    EXPECT_EQ(out.find("run 2"), std::string::npos) << out;
     EXPECT_NE(out.find("run 1: error 1 (syntax error) at line 2\n"), std::string::npos);
     EXPECT_NE(out.find("  | -->round 5\n"), std::string::npos) << out;
     EXPECT_NE(out.find("recorded in RunTime: LastError=1 LastLine=2 Element=1\n"),
