@@ -86,6 +86,19 @@ TEST(FsGaugeSource, ImagesTheImportDoesNotTakeAreListedAsLeftOut) {
               "bitmap");
 }
 
+// Groups: an element without a position of its own places what it holds from its parent's
+// origin, a positioned one shifts what it holds; neither is noted for having no image.
+TEST(FsGaugeSource, NestedElementsAddTheirGroupsPositions) {
+    const std::string body = "<Element id=\"Group\">" + FsElement("5,6", "a.bmp") +
+                             "<Element id=\"Sub\"><FloatPosition>10,10</FloatPosition>" +
+                             FsElement("1,2", "b.bmp") + "</Element></Element>" +
+                             FsElement("7,7", "c.bmp");
+    const FsGaugeSource s = Describe(FsGaugeXml("art", body));
+    EXPECT_EQ(Layout(s), "a.bmp@5,6 b.bmp@11,12 c.bmp@7,7");
+    EXPECT_EQ(Notes(s), "");
+    EXPECT_EQ(s.images.at(1).where, "element 1.2.1");
+}
+
 TEST(FsGaugeSource, TextQuirksOfRealFilesReadAlike) {
     const std::string body =
         "<FloatPosition>0,0</FloatPosition><Image Name=\"bg.bmp\"/>" + FsElement("50,320", "n.bmp");
