@@ -1,4 +1,4 @@
-// The message box buttons between the program's answers and Qt's, fonts given to the font
+// The message box buttons and texts between the program and Qt, fonts given to the font
 // chooser, and the Qt clipboard.
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtFontMapping.h"
 #include "platform/qt/QtMessageMapping.h"
+#include "platform/qt/QtText.h"
 #include "support/ScriptedInteraction.h"
 
 namespace {
@@ -45,6 +46,10 @@ TEST(QtMessageMapping, EveryOfferedButtonMapsBackAndAClosedBoxIsDismissed) {
     }
     EXPECT_EQ(dw::qt::ToAnswer(QB::Ok | QB::Cancel, Buttons::OkCancel), Answer::Cancel);
     EXPECT_EQ(dw::qt::ToMessageIcon(dw::Icon::Error), QB::Critical);
+    // Program texts are Latin-1 with CR LF (or a lone CR) line ends; the box shows one break
+    // for each.
+    EXPECT_EQ(dw::qt::MessageText("Caf\xE9\r\n\r\nline\rend\n"),
+              QString::fromUtf8("Caf\u00E9\n\nline\nend\n"));
 }
 
 // A text element's font comes from a gauge file: any height or weight opens the chooser at a
