@@ -2,6 +2,7 @@
 
 #include "RenderTestSupport.h"
 #include "render/CGraph.h"
+#include "render/ElementProperties.h"
 #include "render/ImageRotation.h"
 
 namespace {
@@ -97,6 +98,34 @@ TEST_F(ImageElementTest, RebuildReloadsAndColourChangesSurviveRotation) {
     image.SetWidth(6);  // reloads from disk at the new size, unturned
     EXPECT_EQ(image.runRotation, 0.0);
     EXPECT_EQ(image.surface.Current(), Filled(6, 8, kBlue));
+}
+
+// OK in the properties dialog loads the picture again (here: a new one on disk) only when the
+// file name, the size, the rotation or the colour replacement changed.
+TEST_F(ImageElementTest, PropertiesReloadThePictureOnlyForWhatShapesIt) {
+    using Edit = void (*)(dw::ImageProperties&);
+    const std::pair<Edit, bool> cases[] = {
+        {[](dw::ImageProperties& v) { v.x = 30, v.y = 40, v.name = "moved"; }, false},
+        {[](dw::ImageProperties& v) { v.transparent = true, v.transparentColor = 9; }, false},
+        {[](dw::ImageProperties& v) { v.program = "data = 1"; }, false},
+        {[](dw::ImageProperties& v) { v.file = "DIAL.png"; }, true},
+        {[](dw::ImageProperties& v) { v.h = 9; }, true},
+        {[](dw::ImageProperties& v) { v.rotation = 90.0; }, true},
+        {[](dw::ImageProperties& v) { v.changeColour = kGreen, v.withColour = kBlue; }, true},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto& [edit, reloads] = cases[i];
+        Save("dial.png", Filled(8, 8, kRed));
+        dw::CGraph image(nullptr, {0, 0, 8, 8});
+        image.SetImageFile("dial.png");
+        Save("dial.png", Filled(8, 8, kBlue));
+        dw::ImageProperties values;
+        values.x = 0, values.y = 0, values.w = 8, values.h = 8;
+        values.file = image.file;
+        edit(values);
+        dw::ApplyImageProperties(image, values);
+        EXPECT_EQ(Count(image.surface.Current(), kRed) == 0, reloads) << "case " << i;
+    }
 }
 
 }  // namespace
