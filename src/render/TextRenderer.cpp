@@ -5,6 +5,7 @@
 
 #include "model/ColourConvert.h"
 #include "render/ShapeRenderer.h"
+#include "render/SingleLineText.h"
 
 namespace dw {
 
@@ -81,11 +82,14 @@ void RenderText(QImage& target, const TextParams& params, const QFont& font, con
     }
     const QRect box = TextBox(w, h, bw);
     if (box.isEmpty()) return;
-    painter.setClipRect(box);
-    painter.setFont(font);
+    // A box over the whole image clips nothing.
+    if (box != target.rect()) painter.setClipRect(box);
     painter.setPen(ToQColor(params.color));
+    const int flags = TextLayoutFlags(params.position, multiLine);
+    if (DrawSingleLine(painter, font, box, flags, text)) return;
+    painter.setFont(font);
     painter.setBackgroundMode(Qt::TransparentMode);
-    painter.drawText(box, TextLayoutFlags(params.position, multiLine), text);
+    painter.drawText(box, flags, text);
 }
 
 }  // namespace dw
