@@ -85,7 +85,7 @@ private:
         std::int32_t height = 0;
         qint64 bitmap = 0;
     };
-    bool AlreadyRendered(const RenderedText& wanted) const;
+    bool AlreadyRendered(const TextParams& params, const std::string& s) const;
 
     RenderedText rendered;
     bool renderedValid = false;
