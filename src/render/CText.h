@@ -89,6 +89,11 @@ private:
 
     RenderedText rendered;
     bool renderedValid = false;
+    // The painting tools of font, color and colorF, made again when one of them changes.
+    TextTools tools;
+    Colour toolsColor = 0;
+    Colour toolsColorF = 0;
+    bool toolsMade = false;
 
     // runRotation 0 and the surface shown at the designed rotation, corners black.
     void ShowAtDesignedRotation();

@@ -98,7 +98,13 @@ void CText::RenderText(const std::string& s) {
         Invalidate();
         return;
     }
-    dw::RenderText(surface.Current(), params, font, s, width, height);
+    if (!toolsMade || toolsColor != color || toolsColorF != colorF || !(tools.font == font)) {
+        tools = MakeTextTools(params, font);
+        toolsColor = color;
+        toolsColorF = colorF;
+        toolsMade = true;
+    }
+    dw::RenderText(surface.Current(), params, tools, s, width, height);
     if (changeColour) surface.ReplaceColourOfCurrent(col1, col2);
     // Kept field by field: a fresh record would make a default font, which is not cheap.
     rendered.text = s;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QFontDatabase>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "RenderTestSupport.h"
@@ -87,6 +88,26 @@ TEST(SingleLineText, EqualsDrawTextPixelForPixel) {
         }
     }
     EXPECT_GT(taken, cases * 2 / 3) << taken << " of " << cases;
+}
+
+// The shaped lines are shared: two threads printing the same numbers at once (the frame thread
+// and the window thread of a run could) each get the plain drawing's pixels.
+TEST(SingleLineText, TwoThreadsShareTheShapedLines) {
+    const dw::TextParams p{.font = {"DW_LCD", -15, 0, 400, 0}, .position = 5};
+    std::vector<int> wrong(2, 0);
+    auto print = [&](int thread) {
+        const QFont font = dw::MakeFont(p.font);
+        for (int n = 0; n < 300; ++n) {
+            const std::string s = std::to_string((n * 7 + thread) % 150) + ".5";
+            QImage image = Black(60, 20);
+            dw::RenderText(image, p, font, s, 60, 20);
+            wrong[thread] += image != Reference(p, font, s, 60, 20);
+        }
+    };
+    std::thread other(print, 1);
+    print(0);
+    other.join();
+    EXPECT_EQ(wrong, std::vector<int>(2, 0));
 }
 
 }  // namespace
