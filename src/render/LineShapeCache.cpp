@@ -8,6 +8,7 @@ namespace dw {
 LineFontKey LineFontKey::Of(const QFont& font) {
     LineFontKey key;
     key.families = font.families();
+    key.styleName = font.styleName();
     key.pixelSize = font.pixelSize();
     key.weight = font.weight();
     key.style = font.style();

@@ -31,6 +31,7 @@ struct ShapedLine {
 // (QFont::family() copies the family list each time; families() only shares it.)
 struct LineFontKey {
     QStringList families;
+    QString styleName;
     int pixelSize = 0;
     int weight = 0;
     int style = 0;
