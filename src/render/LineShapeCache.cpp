@@ -34,18 +34,21 @@ LineShapeCache& LineShapeCache::Instance() {
     return cache;
 }
 
-std::shared_ptr<const ShapedLine> LineShapeCache::Find(const LineFontKey& font,
-                                                       const QString& text) {
+LineShapeCache::Lookup LineShapeCache::Find(const LineFontKey& font, const QString& text) {
+    if (text.size() > kMaxKeptLength) return {};
     Key key{font, text};
     std::lock_guard lock(mutex);
-    if (auto found = current.find(key); found != current.end()) return found->second;
+    if (auto found = current.find(key); found != current.end()) return {true, found->second};
     auto found = previous.find(key);
-    if (found == previous.end()) return nullptr;
+    if (found == previous.end()) {
+        Insert(std::move(key), nullptr);
+        return {};
+    }
     // Still in use: it moves to the current generation.
     std::shared_ptr<const ShapedLine> line = std::move(found->second);
     previous.erase(found);
     Insert(std::move(key), line);
-    return line;
+    return {true, std::move(line)};
 }
 
 void LineShapeCache::Keep(const LineFontKey& font, const QString& text,
@@ -53,11 +56,6 @@ void LineShapeCache::Keep(const LineFontKey& font, const QString& text,
     if (text.size() > kMaxKeptLength) return;
     std::lock_guard lock(mutex);
     Insert(Key{font, text}, std::move(line));
-}
-
-std::size_t LineShapeCache::Size() {
-    std::lock_guard lock(mutex);
-    return current.size() + previous.size();
 }
 
 void LineShapeCache::Insert(Key key, std::shared_ptr<const ShapedLine> line) {

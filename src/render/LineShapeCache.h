@@ -54,14 +54,20 @@ struct LineFontKey {
 class LineShapeCache {
 public:
     static constexpr std::size_t kGenerationSize = 1024;
-    // Strings longer than this are shaped each time, not kept.
+    // Strings longer than this are neither remembered nor kept.
     static constexpr qsizetype kMaxKeptLength = 256;
 
     static LineShapeCache& Instance();
 
-    std::shared_ptr<const ShapedLine> Find(const LineFontKey& font, const QString& text);
+    // What the cache knows of a string: whether it was looked up before (while remembered) and
+    // its shaped line once kept. A string looked up for the first time is remembered as seen,
+    // so that only strings that come back are shaped and kept.
+    struct Lookup {
+        bool seen = false;
+        std::shared_ptr<const ShapedLine> line;
+    };
+    Lookup Find(const LineFontKey& font, const QString& text);
     void Keep(const LineFontKey& font, const QString& text, std::shared_ptr<const ShapedLine> line);
-    std::size_t Size();
 
 private:
     // The hash is worked out once per key: the map would otherwise hash the stored keys again

@@ -44,6 +44,7 @@ std::shared_ptr<const ShapedLine> Shape(const QFont& font, const QString& text) 
     option.setTextDirection(Qt::LeftToRight);
     option.setAlignment(Qt::AlignLeft);
     layout.setTextOption(option);
+    layout.setCacheEnabled(true);  // else the glyphs are shaped again for glyphRuns()
     layout.beginLayout();
     QTextLine line = layout.createLine();
     if (!line.isValid()) {
@@ -81,7 +82,11 @@ bool DrawSingleLine(QPainter& painter, const QFont& font, const QRect& box, int 
     if (text.isEmpty()) return true;  // drawText draws nothing either
     LineShapeCache& cache = LineShapeCache::Instance();
     const LineFontKey key = LineFontKey::Of(font);
-    std::shared_ptr<const ShapedLine> line = cache.Find(key, text);
+    const LineShapeCache::Lookup found = cache.Find(key, text);
+    // A string printed for the first time is drawn the plain way: shaping it for the cache as
+    // well would cost more than that, and many strings never come back.
+    if (!found.seen) return false;
+    std::shared_ptr<const ShapedLine> line = found.line;
     if (!line) {
         line = Shape(font, text);
         cache.Keep(key, text, line);
