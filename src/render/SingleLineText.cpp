@@ -11,7 +11,8 @@ namespace dw {
 
 namespace {
 
-// Glyphs this many pixels high and more are drawn as outlines, not from the glyph cache.
+// From this pixel size on the painter draws glyphs as outlines rather than from its glyph cache;
+// those texts are left to drawText.
 constexpr int kMaxCachedGlyphPixels = 64;
 
 constexpr int kHandledFlags = (Qt::AlignHorizontal_Mask & ~Qt::AlignJustify & ~Qt::AlignAbsolute) |
