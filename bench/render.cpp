@@ -130,6 +130,17 @@ void BM_PrintText(benchmark::State& state) {
 }
 BENCHMARK(BM_PrintText)->Unit(benchmark::kMicrosecond);
 
+// Texts never printed before (the shaped lines kept hold a few thousand): each one is laid out.
+void BM_PrintNewText(benchmark::State& state) {
+    dw::CText text(nullptr, {0, 0, 120, 30});
+    int n = 0;
+    for (auto _ : state) {
+        text.RenderText(std::to_string(1000000 + n++) + ".5");
+        benchmark::DoNotOptimize(text.surface.Current().constBits());
+    }
+}
+BENCHMARK(BM_PrintNewText)->Unit(benchmark::kMicrosecond);
+
 // One change of each kind of the player benchmark's mixed gauge, as a frame does it: the
 // element takes a new value, re-renders its surface and is copied onto the frame. Elements
 // of 38 x 36 pixels, in run mode.

@@ -85,10 +85,15 @@ private:
         std::int32_t height = 0;
         qint64 bitmap = 0;
     };
-    bool AlreadyRendered(const RenderedText& wanted) const;
+    bool AlreadyRendered(const TextParams& params, const std::string& s) const;
 
     RenderedText rendered;
     bool renderedValid = false;
+    // The painting tools of font, color and colorF, made again when one of them changes.
+    TextTools tools;
+    Colour toolsColor = 0;
+    Colour toolsColorF = 0;
+    bool toolsMade = false;
 
     // runRotation 0 and the surface shown at the designed rotation, corners black.
     void ShowAtDesignedRotation();

@@ -21,13 +21,12 @@ bool SameParams(const TextParams& a, const TextParams& b) {
 
 }  // namespace
 
-bool CText::AlreadyRendered(const RenderedText& wanted) const {
+bool CText::AlreadyRendered(const TextParams& params, const std::string& s) const {
     const RenderedText& r = rendered;
-    return renderedValid && r.bitmap == surface.Current().cacheKey() && r.text == wanted.text &&
-           r.width == wanted.width && r.height == wanted.height &&
-           r.changeColour == wanted.changeColour &&
-           (!wanted.changeColour || (r.col1 == wanted.col1 && r.col2 == wanted.col2)) &&
-           SameParams(r.params, wanted.params) && r.font == wanted.font;
+    return renderedValid && r.bitmap == surface.Current().cacheKey() && r.text == s &&
+           r.width == width && r.height == height && r.changeColour == changeColour &&
+           (!changeColour || (r.col1 == col1 && r.col2 == col2)) && SameParams(r.params, params) &&
+           r.font == font;
 }
 
 void CText::CreateSurface() {
@@ -89,28 +88,34 @@ void CText::RenderText(const std::string& s) {
         fontMadeFrom = description;
         fontMade = true;
     }
-    RenderedText wanted;
-    wanted.params.font = description;
-    wanted.params.position = position;
-    wanted.params.color = color;
-    wanted.params.colorF = colorF;
-    wanted.params.borderColor = borderColor;
-    wanted.params.borderWidth = borderWidth;
-    wanted.font = font;
-    wanted.changeColour = changeColour;
-    wanted.col1 = col1;
-    wanted.col2 = col2;
-    wanted.width = width;
-    wanted.height = height;
-    wanted.text = s;
-    if (AlreadyRendered(wanted)) {
+    const TextParams params{.font = description,
+                            .position = position,
+                            .color = color,
+                            .colorF = colorF,
+                            .borderColor = borderColor,
+                            .borderWidth = borderWidth};
+    if (AlreadyRendered(params, s)) {
         Invalidate();
         return;
     }
-    dw::RenderText(surface.Current(), wanted.params, font, s, width, height);
+    if (!toolsMade || toolsColor != color || toolsColorF != colorF || !(tools.font == font)) {
+        tools = MakeTextTools(params, font);
+        toolsColor = color;
+        toolsColorF = colorF;
+        toolsMade = true;
+    }
+    dw::RenderText(surface.Current(), params, tools, s, width, height);
     if (changeColour) surface.ReplaceColourOfCurrent(col1, col2);
-    wanted.bitmap = surface.Current().cacheKey();
-    rendered = std::move(wanted);
+    // Kept field by field: a fresh record would make a default font, which is not cheap.
+    rendered.text = s;
+    rendered.params = params;
+    rendered.font = font;
+    rendered.changeColour = changeColour;
+    rendered.col1 = col1;
+    rendered.col2 = col2;
+    rendered.width = width;
+    rendered.height = height;
+    rendered.bitmap = surface.Current().cacheKey();
     renderedValid = true;
     Invalidate();
 }

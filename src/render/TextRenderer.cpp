@@ -5,6 +5,7 @@
 
 #include "model/ColourConvert.h"
 #include "render/ShapeRenderer.h"
+#include "render/SingleLineText.h"
 
 namespace dw {
 
@@ -56,21 +57,30 @@ void RenderText(QImage& target, const TextParams& params, const std::string& s, 
 void RenderText(QImage& target, const TextParams& params, const QFont& font, const std::string& s,
                 int w, int h) {
     if (target.isNull()) return;
+    RenderText(target, params, MakeTextTools(params, font), s, w, h);
+}
+
+TextTools MakeTextTools(const TextParams& params, const QFont& font) {
+    return TextTools{font, QPen(ToQColor(params.color)), QBrush(ToQColor(params.colorF))};
+}
+
+void RenderText(QImage& target, const TextParams& params, const TextTools& tools,
+                const std::string& s, int w, int h) {
+    if (target.isNull()) return;
     w = std::clamp(w, 0, kMaxTextSide);
     h = std::clamp(h, 0, kMaxTextSide);
     const int bw = std::clamp(params.borderWidth, 0, kMaxPenWidth);
     QPainter painter(&target);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    const QBrush fill(ToQColor(params.colorF));
+    // A new painter does not anti-alias; the border and background are drawn as they are.
     if (bw != 0) {
         const int b = bw / 2;
         painter.setPen(MakeBorderPen(bw, params.borderColor));
-        painter.setBrush(fill);
+        painter.setBrush(tools.fill);
         // A stroked QRect covers its width plus one: the outline runs from b to w - bw - 1.
         const QRect outline(b, b, w - bw - 1 - b, h - bw - 1 - b);
         if (outline.width() > 0 && outline.height() > 0) painter.drawRect(outline);
     } else {
-        painter.fillRect(QRect(0, 0, w, h), fill);
+        painter.fillRect(QRect(0, 0, w, h), tools.fill);
     }
 
     const bool multiLine = s.find('\n') != std::string::npos;
@@ -81,11 +91,14 @@ void RenderText(QImage& target, const TextParams& params, const QFont& font, con
     }
     const QRect box = TextBox(w, h, bw);
     if (box.isEmpty()) return;
-    painter.setClipRect(box);
-    painter.setFont(font);
-    painter.setPen(ToQColor(params.color));
+    // A box over the whole image clips nothing.
+    if (box != target.rect()) painter.setClipRect(box);
+    painter.setPen(tools.pen);
+    const int flags = TextLayoutFlags(params.position, multiLine);
+    if (DrawSingleLine(painter, tools.font, box, flags, text)) return;
+    painter.setFont(tools.font);
     painter.setBackgroundMode(Qt::TransparentMode);
-    painter.drawText(box, TextLayoutFlags(params.position, multiLine), text);
+    painter.drawText(box, flags, text);
 }
 
 }  // namespace dw

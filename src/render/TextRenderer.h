@@ -1,8 +1,10 @@
 #pragma once
 // Drawing of a text element's content from plain parameters: background or border box,
 // then the text in its box, aligned, clipped to the box.
+#include <QBrush>
 #include <QFont>
 #include <QImage>
+#include <QPen>
 #include <QRect>
 #include <string>
 
@@ -38,5 +40,17 @@ void RenderText(QImage& target, const TextParams& params, const std::string& s, 
 // The same with a font made before (MakeFont(params.font)), for callers that keep it.
 void RenderText(QImage& target, const TextParams& params, const QFont& font, const std::string& s,
                 int w, int h);
+
+// What a text is painted with, made once per change of its font or colours by callers that
+// print often: the font (MakeFont(params.font)), the pen of color and the brush of colorF.
+struct TextTools {
+    QFont font;
+    QPen pen;
+    QBrush fill;
+};
+TextTools MakeTextTools(const TextParams& params, const QFont& font);
+// The same with those tools.
+void RenderText(QImage& target, const TextParams& params, const TextTools& tools,
+                const std::string& s, int w, int h);
 
 }  // namespace dw
