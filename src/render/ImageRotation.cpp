@@ -23,8 +23,8 @@ public:
     void Step() { position = _mm_add_pd(position, step); }
     bool Inside() const {
         const __m128d zero = _mm_setzero_pd();
-        return _mm_movemask_pd(_mm_and_pd(_mm_cmpge_pd(position, zero),
-                                          _mm_cmplt_pd(position, size))) == 3;
+        return _mm_movemask_pd(
+                   _mm_and_pd(_mm_cmpge_pd(position, zero), _mm_cmplt_pd(position, size))) == 3;
     }
     QRgb Pick(const QRgb* src, qsizetype stride) const {
         const __m128i whole = _mm_cvttpd_epi32(position);
@@ -34,7 +34,6 @@ public:
     }
     double X() const { return _mm_cvtsd_f64(position); }
     double Y() const { return _mm_cvtsd_f64(_mm_unpackhi_pd(position, position)); }
-    void Set(double sx, double sy) { position = _mm_set_pd(sy, sx); }
 
 private:
     __m128d position;
@@ -53,7 +52,6 @@ public:
     }
     double X() const { return sx; }
     double Y() const { return sy; }
-    void Set(double x, double y) { sx = x, sy = y; }
 
 private:
     double sx, sy, c, s, wd, hd;
@@ -101,7 +99,13 @@ int SureInside(double v, double d, double n, int left) {
 class RowTurner {
 public:
     RowTurner(double c, double s, const QRgb* src, qsizetype stride, int w, int h, QRgb fill)
-        : c(c), s(s), src(src), stride(stride), w(w), h(h), fill(fill),
+        : c(c),
+          s(s),
+          src(src),
+          stride(stride),
+          w(w),
+          h(h),
+          fill(fill),
           sure(w <= kSureSide && h <= kSureSide) {}
 
     // One row's walk: the pixel reached, its source position, the start of the covered run
@@ -120,7 +124,8 @@ public:
         Walker wb = b ? Walker(b->px, b->py, c, s, w, h) : wa;
         const int skipA = Skip(a);
         const int skipB = b ? Skip(*b) : 0;
-        const int both = std::min(skipA, skipB);
+        // A row certainly outside from end to end needs no position at all.
+        const int both = skipA < w && skipB < w ? std::min(skipA, skipB) : 0;
         for (int i = 0; i < both; ++i) wa.Step(), wb.Step();
         a.x = both;
         FindRun(a, wa, skipA);
@@ -168,6 +173,10 @@ private:
     // Steps the walker (at r.x) over the rest of the skip and the pixels tested outside,
     // then finds the stretch certainly inside.
     void FindRun(Row& r, Walker& walker, int skip) const {
+        if (skip >= w) {
+            r.x = r.start = r.sureEnd = w;
+            return;
+        }
         for (; r.x < skip; ++r.x) walker.Step();
         for (; r.x < w && !walker.Inside(); ++r.x) walker.Step();
         r.start = r.x;
@@ -258,8 +267,8 @@ void RotateImageInto(const QImage& source, double angleDegrees, Colour fill, QIm
         const double rx0 = 0.5 - dx;
         // Source position of the centre of destination pixel (0, y); it moves by (c, s) for
         // each pixel to the right.
-        return RowTurner::Row{reinterpret_cast<QRgb*>(outBits + y * outStride),
-                              rx0 * c - ry * s, rx0 * s + ry * c};
+        return RowTurner::Row{reinterpret_cast<QRgb*>(outBits + y * outStride), rx0 * c - ry * s,
+                              rx0 * s + ry * c};
     };
     // Rows go in pairs, whose runs are copied side by side.
     for (int y = 0; y < h; y += 2) {

@@ -95,11 +95,11 @@ QImage TurnedPixelByPixel(const QImage& src, double angle, dw::Colour fill) {
 }
 
 TEST(RotateImage, GivesThePixelsOfThePlainLoopForEverySizeAndAngle) {
-    const QSize sizes[] = {{1, 1}, {1, 7}, {7, 1},   {2, 2},   {3, 5},   {16, 9},  {30, 6},
+    const QSize sizes[] = {{1, 1},  {1, 7},   {7, 1},   {2, 2},   {3, 5},   {16, 9},  {30, 6},
                            {6, 30}, {38, 36}, {37, 35}, {64, 64}, {79, 49}, {80, 50}, {49, 80}};
-    const double angles[] = {0.0,   1e-12,  -1e-9, 0.25,  12.345, 45.0,    89.9999999, 90.0,
-                             135.0, 179.99, 180.0, 270.0, -33.3,  -270.0,  359.999,    725.5,
-                             1e7 + 0.3};
+    const double angles[] = {0.0,        1e-12,  -1e-9,   0.25,   12.345,   45.0,
+                             89.9999999, 90.0,   135.0,   179.99, 180.0,    270.0,
+                             -33.3,      -270.0, 359.999, 725.5,  1e7 + 0.3};
     for (const QSize& size : sizes) {
         const QImage source = Numbered(size.width(), size.height());
         for (double angle : angles)
