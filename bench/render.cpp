@@ -93,6 +93,22 @@ void BM_Rotate256(benchmark::State& state) {
 }
 BENCHMARK(BM_Rotate256)->Unit(benchmark::kMicrosecond);
 
+// The turning picture of the player benchmark: a 30 x 6 needle stretched over a 38 x 36 box,
+// turned into the reused bitmap as the player does on each change.
+void BM_RotateSmallBox(benchmark::State& state) {
+    QImage needle(30, 6, QImage::Format_RGB32);
+    needle.fill(Qt::white);
+    const QImage source = needle.scaled(38, 36);
+    QImage turned;
+    double angle = 0.0;
+    for (auto _ : state) {
+        angle += 7.3;
+        dw::RotateImageInto(source, angle, 0, turned);
+        benchmark::DoNotOptimize(turned.constBits());
+    }
+}
+BENCHMARK(BM_RotateSmallBox)->Unit(benchmark::kMicrosecond);
+
 void BM_ReplaceColour256(benchmark::State& state) {
     QImage source(256, 256, QImage::Format_RGB32);
     source.fill(qRgb(250, 10, 10));

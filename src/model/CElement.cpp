@@ -4,6 +4,7 @@
 #include "model/CElement.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "files/GaugeLimits.h"
 #include "model/ElementHooks.h"
@@ -17,7 +18,9 @@ Rect ResizeSquare(const Rect& r) {
     return {r.right - 10, r.bottom - 10, r.right - 1, r.bottom - 1};
 }
 
-bool IsNoProgram(const std::string& program) {
+// Compared as views, so that the length decides before any character is read: a program's
+// text lives on the heap, and the frame loop asks this of every element.
+bool IsNoProgram(std::string_view program) {
     return program.empty() || program == "none";
 }
 }  // namespace

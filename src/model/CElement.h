@@ -36,6 +36,7 @@
 #include "files/XmlNode.h"
 #include "model/ElementKind.h"
 #include "model/Geometry.h"
+#include "model/ProgramText.h"
 #include "model/SurfaceCopier.h"
 #include "platform/Interaction.h"
 
@@ -176,8 +177,8 @@ public:
     std::string mainProgram = "None";
     std::string clickProgram;
     std::string name;
-    std::string compiledMain;
-    std::string compiledClick;
+    ProgramText compiledMain;
+    ProgramText compiledClick;
     std::string file;
     bool locked = false;
     std::int32_t linkedServer = 0;

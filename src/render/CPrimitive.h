@@ -77,6 +77,8 @@ private:
     };
     // The shape of the current fields.
     ShapeParams CurrentShapeParams() const;
+    // RenderShape with the shape of the current fields already at hand.
+    void RenderShapeOf(const ShapeParams& params);
 
     BuiltShape built;
     bool builtValid = false;

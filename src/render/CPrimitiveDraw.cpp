@@ -53,7 +53,7 @@ void CPrimitive::Rebuild() {
         return;
     }
     surface.Reset(width, height);
-    RenderShape();
+    RenderShapeOf(wanted.params);
     ShowAtDesignedRotation();
     wanted.source = surface.Source().cacheKey();
     wanted.shown = surface.Current().cacheKey();
@@ -81,7 +81,11 @@ ShapeParams CPrimitive::CurrentShapeParams() const {
 }
 
 void CPrimitive::RenderShape() {
-    dw::RenderShape(surface.Current(), CurrentShapeParams(), width, height);
+    RenderShapeOf(CurrentShapeParams());
+}
+
+void CPrimitive::RenderShapeOf(const ShapeParams& params) {
+    dw::RenderShape(surface.Current(), params, width, height);
     if (changeColour) surface.ReplaceColourOfCurrent(col1, col2);
     Invalidate();
 }

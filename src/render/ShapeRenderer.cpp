@@ -4,6 +4,7 @@
 #include <QPolygon>
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "model/ColourConvert.h"
 #include "render/EllipsePixels.h"
@@ -42,6 +43,59 @@ void DrawMark(QPainter& painter, const ShapeFrame& frame, double angle, float m)
     const double r = frame.radius;
     painter.drawLine(PointAt(frame, angle, r * (1.0 + std::min(0.0, double(m)))),
                      PointAt(frame, angle, r * (1.0 + std::max(0.0, double(m)))));
+}
+
+// The pens and brushes of the last render on this thread. A gauge's shapes mostly share a
+// few of them, and a QPen or QBrush made afresh costs an allocation and its release on every
+// render; a copy of a kept one only counts a reference. Each is made by the same function
+// from the same arguments as before, so the drawing cannot tell the difference.
+struct PaintTools {
+    int penWidth = -1;
+    Colour penColour = 0;
+    QPen pen;
+    int brushStyle = 0;
+    Colour brushColour = 0;
+    bool brushMade = false;
+    QBrush brush;
+    Colour backColour = 0;
+    bool backMade = false;
+    QBrush back;
+};
+
+PaintTools& Tools() {
+    thread_local PaintTools tools;
+    return tools;
+}
+
+const QPen& BorderPen(int width, Colour colour) {
+    PaintTools& t = Tools();
+    if (t.penWidth != width || t.penColour != colour) {
+        t.pen = MakeBorderPen(width, colour);
+        t.penWidth = width;
+        t.penColour = colour;
+    }
+    return t.pen;
+}
+
+const QBrush& FillBrush(int style, Colour colour) {
+    PaintTools& t = Tools();
+    if (!t.brushMade || t.brushStyle != style || t.brushColour != colour) {
+        t.brush = MakeFillBrush(style, colour);
+        t.brushStyle = style;
+        t.brushColour = colour;
+        t.brushMade = true;
+    }
+    return t.brush;
+}
+
+const QBrush& BackgroundBrush(Colour colour) {
+    PaintTools& t = Tools();
+    if (!t.backMade || t.backColour != colour) {
+        t.back = QBrush(ToQColor(colour));
+        t.backColour = colour;
+        t.backMade = true;
+    }
+    return t.back;
 }
 
 }  // namespace
@@ -88,16 +142,16 @@ void RenderShape(QImage& target, const ShapeParams& params, int w, int h) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     // The gaps of hatch brushes show the background colour.
     painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(QBrush(ToQColor(params.color)));
+    painter.setBackground(BackgroundBrush(params.color));
     const int bw = std::clamp(params.borderWidth, 0, kMaxPenWidth);
-    const QPen pen = MakeBorderPen(bw, params.borderColor);
-    const QBrush brush = MakeFillBrush(params.style, params.colorF);
     const int b = bw / 2;
-    const std::string& kind = params.subtype;
+    // A view compares by length first.
+    const std::string_view kind = params.subtype;
 
-    painter.setPen(pen);
+    painter.setPen(BorderPen(bw, params.borderColor));
     painter.setBrush(Qt::NoBrush);
     if (kind == "FillRect") {
+        const QBrush& brush = FillBrush(params.style, params.colorF);
         if (bw != 0) {
             painter.setBrush(brush);
             // A stroked QRect covers its width plus one: the outline runs from b to w - bw - 1.
@@ -111,7 +165,7 @@ void RenderShape(QImage& target, const ShapeParams& params, int w, int h) {
         const int inset = b + 1;
         const ShapeFrame frame = MakeShapeFrame(w, h, inset);
         if (kind == "Pie") {
-            painter.setBrush(brush);
+            painter.setBrush(FillBrush(params.style, params.colorF));
             DrawArcPiece(painter, w, h, inset, params.ang1, ClockwiseSweep(params.ang1, pos), true);
         } else if (kind == "ArcTo") {
             DrawArcPiece(painter, w, h, inset, params.ang1, ClockwiseSweep(params.ang1, pos),

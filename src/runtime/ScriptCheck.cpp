@@ -74,10 +74,10 @@ public:
             Add(0,
                 "the main script has no \"link offset N server M\", so the player never runs it");
         CheckAliases();
+        compiled_ = CompileSource(source_, !click_ && element_.borderColorOnly);
         const DecodedProgram program =
-            DecodeProgram(CompileSource(source_, !click_ && element_.borderColorOnly),
-                          VariantFor(element_.GetKind(), click_));
-        lines_ = ProgramLines(program.source);
+            DecodeProgram(compiled_, VariantFor(element_.GetKind(), click_));
+        lines_ = ProgramLines(compiled_);
         CheckStatements(program);
         CheckUnreachedLines();
     }
@@ -247,6 +247,7 @@ private:
     const GaugeLink& link2_;
     ScriptCheckResult& out_;
     std::optional<PrimaryLink> primary_;
+    std::string compiled_;  // the compiled text lines_ look into
     std::vector<std::string_view> lines_;
     std::set<int> reported_;  // lines with a message that the editor's report would repeat
 };

@@ -100,7 +100,7 @@ struct Statement {
 
 struct DecodedProgram {
     ScriptVariant variant = ScriptVariant::Image;
-    std::string source;  // the compiled text this was read from
+    std::uint64_t stamp = 0;  // ProgramText stamp of the text read, 0 when not from one
     std::vector<Statement> lines;
     std::vector<char> firstChar;  // first character of each line
     std::vector<std::string> texts;

@@ -425,12 +425,14 @@ private:
     std::int32_t errorLine_ = 0;
 };
 
-// The decoded form of a compiled program, kept with the element until its text changes.
-const DecodedProgram& Decoded(std::shared_ptr<void>& slot, const std::string& compiled,
+// The decoded form of a compiled program, kept with the element until its text changes. The
+// text's stamp tells whether it is still the text decoded (ProgramText.h), without reading it.
+const DecodedProgram& Decoded(std::shared_ptr<void>& slot, const ProgramText& compiled,
                               ScriptVariant variant) {
     auto* program = static_cast<DecodedProgram*>(slot.get());
-    if (program == nullptr || program->variant != variant || program->source != compiled) {
+    if (program == nullptr || program->variant != variant || program->stamp != compiled.Stamp()) {
         auto fresh = std::make_shared<DecodedProgram>(DecodeProgram(compiled, variant));
+        fresh->stamp = compiled.Stamp();
         program = fresh.get();
         slot = std::move(fresh);
     }

@@ -452,7 +452,6 @@ std::vector<std::string_view> ProgramLines(std::string_view compiled) {
 DecodedProgram DecodeProgram(std::string_view compiled, ScriptVariant variant) {
     DecodedProgram program;
     program.variant = variant;
-    program.source = std::string(compiled);
     const std::vector<std::string_view> lines = ProgramLines(compiled);
     program.lines.reserve(lines.size());
     program.firstChar.reserve(lines.size());

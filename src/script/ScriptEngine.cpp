@@ -12,10 +12,14 @@ namespace dw {
 void CompilePrograms(CElement& element) {
     element.compiledClick = CompileSource(element.clickProgram, false);
     element.compiledMain = CompileSource(element.mainProgram, element.borderColorOnly);
-    element.decodedClick = std::make_shared<DecodedProgram>(
+    auto click = std::make_shared<DecodedProgram>(
         DecodeProgram(element.compiledClick, VariantFor(element.GetKind(), true)));
-    element.decodedMain = std::make_shared<DecodedProgram>(
+    click->stamp = element.compiledClick.Stamp();
+    element.decodedClick = std::move(click);
+    auto main = std::make_shared<DecodedProgram>(
         DecodeProgram(element.compiledMain, VariantFor(element.GetKind(), false)));
+    main->stamp = element.compiledMain.Stamp();
+    element.decodedMain = std::move(main);
     ParseLink(element);
 }
 

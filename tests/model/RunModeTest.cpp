@@ -39,6 +39,20 @@ TEST_F(RunMode, AppliesToTheElementAndItsFollowersCompilingInListOrder) {
     EXPECT_EQ(chain[2]->compiledMain, "G = 5");
 }
 
+// The script engine keeps a program decoded while its text has the same stamp: a stamp must
+// never come to name another text, whatever is assigned, copied or moved.
+TEST(ProgramText, AStampNamesOneTextOnly) {
+    ProgramText a = "G = 5";
+    const ProgramText copy = a;
+    EXPECT_EQ(copy.Stamp(), a.Stamp());
+    ProgramText moved = std::move(a);
+    EXPECT_EQ(a.Stamp() == moved.Stamp(), a.str() == moved.str());
+    const std::uint64_t before = moved.Stamp();
+    moved = "G = 5";  // even the same text again
+    EXPECT_NE(moved.Stamp(), before);
+    EXPECT_NE(ProgramText().Stamp(), ProgramText().Stamp());
+}
+
 TEST_F(RunMode, SwitchingOffRestoresWhatScriptsChangedAndRebuilds) {
     TestElement& e = *chain[1];
     // The kind has a brush and a pen (chain[0] has neither); scripts change both.

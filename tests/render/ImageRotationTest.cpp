@@ -71,4 +71,45 @@ TEST(RotateImage, IntoAKeptBitmapGivesTheSamePixelsAndLeavesSharersAlone) {
     EXPECT_EQ(out, dw::RotateImage(source, 10.0, 0));
 }
 
+// The plain turning loop, every destination pixel tested and its source position advanced
+// one pixel at a time. The turning skips and copies stretches without testing; it must give
+// these pixels exactly.
+QImage TurnedPixelByPixel(const QImage& src, double angle, dw::Colour fill) {
+    const int w = src.width();
+    const int h = src.height();
+    const dw::RotationTransform t = dw::MakeRotationTransform(w, h, angle);
+    const double dx = std::floor(std::round(t.dx * 1e6) / 1e6 + 0.5);
+    const double dy = std::floor(std::round(t.dy * 1e6) / 1e6 + 0.5);
+    QImage out(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        const double ry = y + 0.5 - dy;
+        double sx = (0.5 - dx) * t.m11 - ry * t.m21;
+        double sy = (0.5 - dx) * t.m21 + ry * t.m11;
+        for (int x = 0; x < w; ++x, sx += t.m11, sy += t.m21)
+            out.setPixel(x, y,
+                         sx >= 0 && sx < w && sy >= 0 && sy < h
+                             ? src.pixel(static_cast<int>(sx), static_cast<int>(sy))
+                             : dw::ToQRgb(fill));
+    }
+    return out;
+}
+
+TEST(RotateImage, GivesThePixelsOfThePlainLoopForEverySizeAndAngle) {
+    const QSize sizes[] = {{1, 1},  {1, 7},   {7, 1},   {2, 2},   {3, 5},   {16, 9},  {30, 6},
+                           {6, 30}, {38, 36}, {37, 35}, {64, 64}, {79, 49}, {80, 50}, {49, 80}};
+    const double angles[] = {0.0,        1e-12,  -1e-9,   0.25,   12.345,   45.0,
+                             89.9999999, 90.0,   135.0,   179.99, 180.0,    270.0,
+                             -33.3,      -270.0, 359.999, 725.5,  1e7 + 0.3};
+    for (const QSize& size : sizes) {
+        const QImage source = Numbered(size.width(), size.height());
+        for (double angle : angles)
+            for (dw::Colour fill : {dw::Colour(0), dw::Colour(0x123456)}) {
+                QImage out;
+                dw::RotateImageInto(source, angle, fill, out);
+                ASSERT_EQ(out, TurnedPixelByPixel(source, angle, fill))
+                    << size.width() << "x" << size.height() << " at " << angle << " fill " << fill;
+            }
+    }
+}
+
 }  // namespace
