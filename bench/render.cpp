@@ -165,8 +165,10 @@ QImage& Frame() {
     return frame;
 }
 
+// Argument: the element's side (a player-grid cell, a needle over a whole dial).
 void BM_NeedleChange(benchmark::State& state) {
-    dw::CPrimitive needle(nullptr, {0, 0, 38, 36});
+    const int side = static_cast<int>(state.range(0));
+    dw::CPrimitive needle(nullptr, {0, 0, side, side - 2});
     needle.SetSubtype("Radius");
     needle.ang1 = 0.1f;
     needle.ang2 = 0.9f;
@@ -182,7 +184,7 @@ void BM_NeedleChange(benchmark::State& state) {
         needle.Draw(painter);
     }
 }
-BENCHMARK(BM_NeedleChange)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NeedleChange)->Arg(38)->Arg(300)->Unit(benchmark::kMicrosecond);
 
 void BM_PictureTurn(benchmark::State& state) {
     QImage picture(30, 6, QImage::Format_RGB32);

@@ -241,12 +241,16 @@ protected:
     // opaqueExtra more pixels in width and height); then, outside run mode, the frame of a
     // selected element. A null surface draws only the frame.
     void DrawCommon(QPainter& painter, const QImage& surface, int opaqueExtra = 0);
+    // The same for a surface that is black outside content (a transparent copy with the
+    // black key then looks at content only).
+    void DrawCommon(QPainter& painter, const QImage& surface, int opaqueExtra,
+                    const QRect& content);
     // Step 1 of the common drawing: whether the element shows at all now.
     bool IsVisibleNow() const;
     // Step 2: copies surface to rect (width x height from the rectangle), leaving out
     // pixels of exactly key when useKey is set, else opaquely with extra pixels more.
     void CopySurface(QPainter& painter, const QImage& surface, bool useKey, Colour key,
-                     int extra = 0);
+                     int extra = 0, const QRect* content = nullptr);
     // Step 3: the selection frame of a selected element (no check of run mode).
     void DrawFrame(QPainter& painter) const;
     // The frame pens taken from the owner at construction, or the defaults.

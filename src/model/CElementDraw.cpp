@@ -16,10 +16,19 @@ void CElement::DrawCommon(QPainter& painter, const QImage& surface, int opaqueEx
     if (!runMode && selected) DrawFrame(painter);
 }
 
+void CElement::DrawCommon(QPainter& painter, const QImage& surface, int opaqueExtra,
+                          const QRect& content) {
+    if (!IsVisibleNow()) return;
+    if (!surface.isNull())
+        CopySurface(painter, surface, transparent, transparentColor, opaqueExtra, &content);
+    if (!runMode && selected) DrawFrame(painter);
+}
+
 void CElement::CopySurface(QPainter& painter, const QImage& surface, bool useKey, Colour key,
-                           int extra) {
+                           int extra, const QRect* content) {
     if (useKey) {
-        copier.CopyTransparent(painter, surface, ToQRect(rect), key);
+        copier.CopyTransparent(painter, surface, ToQRect(rect), key,
+                               content != nullptr && (key & 0xFFFFFF) == 0 ? content : nullptr);
     } else {
         copier.CopyOpaque(painter, surface,
                           QRect(rect.left, rect.top, rect.Width() + extra, rect.Height() + extra));

@@ -224,9 +224,15 @@ void SurfaceCopier::CopyOpaque(QPainter& painter, const QImage& surface, const Q
 }
 
 void SurfaceCopier::CopyTransparent(QPainter& painter, const QImage& surface, const QRect& target,
-                                    Colour key) {
+                                    Colour key, const QRect* only) {
     if (target.isEmpty() || surface.isNull()) return;
-    const QRect source = SourceArea(surface, target);
+    QRect source = SourceArea(surface, target);
+    QPoint to = target.topLeft();
+    if (only != nullptr) {
+        const QRect within = source & *only;
+        to += within.topLeft() - source.topLeft();
+        source = within;
+    }
     if (source.isEmpty()) return;
     // A surface that changed since its last copy is copied directly, pixel by pixel; one that
     // stayed the same gets a kept masked copy, which QPainter's blending copies faster.
@@ -238,7 +244,7 @@ void SurfaceCopier::CopyTransparent(QPainter& painter, const QImage& surface, co
     if (QImage* image = kept || unchanged ? nullptr : DirectTarget(painter);
         image != nullptr && surface.format() == QImage::Format_RGB32) {
         const QRgb keyRgb = ToQRgb(key) & 0x00FFFFFFu;
-        const RowSpan span = SpanOf(surface, source, target.topLeft(), *image);
+        const RowSpan span = SpanOf(surface, source, to, *image);
         for (int y = 0; y < span.rows; ++y)
             KeyedRow(reinterpret_cast<const QRgb*>(span.from + y * span.fromStride),
                      reinterpret_cast<QRgb*>(span.to + y * span.toStride), span.width, keyRgb);
@@ -248,9 +254,9 @@ void SurfaceCopier::CopyTransparent(QPainter& painter, const QImage& surface, co
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     const QImage& prepared = Prepare(surface, CacheKind::Masked, key);
     if (prepared.isNull())
-        CopyTransparentInStrips(painter, surface, source, target.topLeft(), key);
+        CopyTransparentInStrips(painter, surface, source, to, key);
     else
-        painter.drawImage(target.topLeft(), prepared, source);
+        painter.drawImage(to, prepared, source);
     painter.setCompositionMode(mode);
 }
 

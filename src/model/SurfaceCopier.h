@@ -25,7 +25,9 @@ public:
     // Copies the area (0, 0, target size) of surface to target, leaving out the pixels whose
     // red, green and blue equal those of key exactly (the surface's alpha is ignored).
     // Parts of target beyond the surface are left untouched.
-    void CopyTransparent(QPainter& painter, const QImage& surface, const QRect& target, Colour key);
+    // With only, the surface holds key outside that rectangle: only it is looked at.
+    void CopyTransparent(QPainter& painter, const QImage& surface, const QRect& target, Colour key,
+                         const QRect* only = nullptr);
 
     // Drops the cached copy (it is rebuilt on the next copy that needs it).
     void Reset();

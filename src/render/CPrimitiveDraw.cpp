@@ -17,7 +17,7 @@ void CPrimitive::MakePenAndBrush() {
 
 void CPrimitive::Draw(QPainter& painter) {
     // The opaque copy covers one pixel more in width and height.
-    DrawCommon(painter, surface.Current(), 1);
+    DrawCommon(painter, surface.Current(), 1, surface.Content());
 }
 
 void CPrimitive::Rotate(double degrees, Colour fill) {
@@ -85,7 +85,7 @@ void CPrimitive::RenderShape() {
 }
 
 void CPrimitive::RenderShapeOf(const ShapeParams& params) {
-    dw::RenderShape(surface.Current(), params, width, height);
+    dw::RenderShape(surface.Edit(ShapeBounds(params, width, height)), params, width, height);
     if (changeColour) surface.ReplaceColourOfCurrent(col1, col2);
     Invalidate();
 }

@@ -104,7 +104,7 @@ void CText::RenderText(const std::string& s) {
         toolsColorF = colorF;
         toolsMade = true;
     }
-    dw::RenderText(surface.Current(), params, tools, s, width, height);
+    dw::RenderText(surface.Edit(), params, tools, s, width, height);
     if (changeColour) surface.ReplaceColourOfCurrent(col1, col2);
     // Kept field by field: a fresh record would make a default font, which is not cheap.
     rendered.text = s;

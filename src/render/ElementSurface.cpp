@@ -1,5 +1,6 @@
 #include "render/ElementSurface.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -21,6 +22,7 @@ int ElementSurface::ClampSide(int side) {
 
 void ElementSurface::Reset(int w, int h) {
     display = QImage();
+    displayContent = QRect();
     showingSource = true;
     // A source of the same size is blacked out in place: its charge stays, and so does the
     // paint engine Qt keeps with its pixels.
@@ -29,18 +31,35 @@ void ElementSurface::Reset(int w, int h) {
     if (!source.isNull() && source.width() == cw && source.height() == ch &&
         source.format() == QImage::Format_RGB32 &&
         charge.Bytes() == SurfaceBudget::SurfaceBytes(cw, ch) * kBitmaps) {
-        source.fill(Qt::black);
+        // Only what was drawn since needs blacking out; the bitmap gets a new cache key all
+        // the same, as any change gives it.
+        const QRect drawn = sourceContent & source.rect();
+        uchar* bits = source.bits();
+        const qsizetype stride = source.bytesPerLine();
+        for (int y = drawn.top(); y <= drawn.bottom(); ++y)
+            std::fill_n(reinterpret_cast<QRgb*>(bits + y * stride) + drawn.left(), drawn.width(),
+                        qRgb(0, 0, 0));
+        sourceContent = QRect();
         return;
     }
     // The old bitmaps go first, so that their memory counts for the new ones.
     source = QImage();
     source = AllocateSurface(w, h, kBitmaps, charge);
+    sourceContent = QRect();  // a new surface is black
+}
+
+QImage& ElementSurface::Edit(const QRect& area) {
+    QRect& content = showingSource ? sourceContent : displayContent;
+    QImage& shown = showingSource ? source : display;
+    content |= area & shown.rect();
+    return shown;
 }
 
 void ElementSurface::SetSource(QImage image) {
     display = QImage();
     showingSource = true;
     source = QImage();
+    sourceContent = displayContent = QRect();
     if (image.isNull()) {
         charge.Release();
         return;
@@ -54,11 +73,13 @@ void ElementSurface::SetSource(QImage image) {
     }
     if (image.format() != QImage::Format_RGB32) image.convertTo(QImage::Format_RGB32);
     source = std::move(image);
+    sourceContent = source.rect();
 }
 
 QImage ElementSurface::TakeSource() {
     display = QImage();
     showingSource = true;
+    sourceContent = QRect();
     return std::exchange(source, QImage());
 }
 
@@ -68,6 +89,7 @@ void ElementSurface::ShowRotated(double angleDegrees, Colour fill) {
         display = source;
     else
         RotateImageInto(source, angleDegrees, fill, display);
+    displayContent = display.cacheKey() == source.cacheKey() ? sourceContent : display.rect();
     showingSource = false;
 }
 
@@ -76,6 +98,9 @@ void ElementSurface::ReplaceColourOfCurrent(Colour from, Colour to) {
     // and never turns an already turned picture.
     ReplaceColourInPlace(source, from, to);
     if (!showingSource) ReplaceColourInPlace(display, from, to);
+    // Black itself may have been replaced.
+    sourceContent = source.rect();
+    displayContent = display.rect();
 }
 
 }  // namespace dw

@@ -10,6 +10,10 @@
 // The memory comes from the surface budget (model/SurfaceBudget.h), charged for two
 // bitmaps of the surface's size (the source and the one shown). A surface the budget
 // refuses has no bitmap: the element draws empty, and Refused() tells so.
+//
+// Each bitmap keeps the rectangle outside which it is certainly black (Content), widened by
+// every drawing and by anything it cannot follow: a thin needle on a large surface is then
+// blacked out and copied where it was drawn, not over the whole surface.
 #include <QImage>
 
 #include "model/SurfaceBudget.h"
@@ -38,8 +42,11 @@ public:
     const QImage& Source() const { return source; }
     // The bitmap that Draw copies.
     const QImage& Current() const { return showingSource ? source : display; }
-    // The same, for drawing on it.
-    QImage& Current() { return showingSource ? source : display; }
+    // The same, for drawing into area of it (by default all of it).
+    QImage& Edit(const QRect& area);
+    QImage& Edit() { return Edit(Current().rect()); }
+    // Outside this rectangle the bitmap shown is black.
+    const QRect& Content() const { return showingSource ? sourceContent : displayContent; }
     bool ShowingSource() const { return showingSource; }
     // The budget refused the last size asked for: the surface has no bitmap.
     bool Refused() const { return charge.Refused(); }
@@ -56,6 +63,8 @@ public:
 private:
     QImage source;
     QImage display;
+    QRect sourceContent;
+    QRect displayContent;
     bool showingSource = true;
     SurfaceCharge charge;  // source and shown bitmap of source's size
 };

@@ -98,6 +98,14 @@ const QBrush& BackgroundBrush(Colour colour) {
     return t.back;
 }
 
+// The needle of a "Radius" shape, for a pen of width 2b or 2b + 1.
+QLine RadiusLine(const ShapeParams& params, int w, int h, int b) {
+    const ShapeFrame frame = MakeShapeFrame(w, h, b + 1);
+    const double r = frame.radius;
+    return QLine(PointAt(frame, params.angPct, r * params.ang1),
+                 PointAt(frame, params.angPct, r * params.ang2));
+}
+
 }  // namespace
 
 QPen MakeBorderPen(int width, Colour colour) {
@@ -178,10 +186,7 @@ void RenderShape(QImage& target, const ShapeParams& params, int w, int h) {
             DrawMark(painter, frame, params.ang2, params.endmark);
         }
     } else if (kind == "Radius") {
-        const ShapeFrame frame = MakeShapeFrame(w, h, b + 1);
-        const double r = frame.radius;
-        painter.drawLine(PointAt(frame, params.angPct, r * params.ang1),
-                         PointAt(frame, params.angPct, r * params.ang2));
+        painter.drawLine(RadiusLine(params, w, h, b));
     } else if (kind == "Bug") {
         const ShapeFrame frame = MakeShapeFrame(w, h, 1);
         const double r = frame.radius;
@@ -204,6 +209,18 @@ void RenderShape(QImage& target, const ShapeParams& params, int w, int h) {
                                  PointAt(frame, angle, r * (1.0 + params.endmark)));
         }
     }
+}
+
+QRect ShapeBounds(const ShapeParams& params, int w, int h) {
+    w = std::clamp(w, 0, kMaxShapeSide);
+    h = std::clamp(h, 0, kMaxShapeSide);
+    if (params.subtype != "Radius") return QRect(0, 0, kMaxShapeSide, kMaxShapeSide);
+    const int bw = std::clamp(params.borderWidth, 0, kMaxPenWidth);
+    // A round cap reaches half the pen's width beyond the ends; two more pixels cover the
+    // rounding of the stroke's edge to pixels.
+    const int grow = bw / 2 + 2;
+    const QLine line = RadiusLine(params, w, h, bw / 2);
+    return QRect(line.p1(), line.p2()).normalized().adjusted(-grow, -grow, grow, grow);
 }
 
 }  // namespace dw

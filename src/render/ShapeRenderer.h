@@ -44,5 +44,8 @@ bool IsBorderColourOnly(const std::string& subtype);
 // Draws the shape of params for an element of w x h pixels onto target (w and h are the
 // element's size; the target may be smaller). Unknown subtypes draw nothing.
 void RenderShape(QImage& target, const ShapeParams& params, int w, int h);
+// Where RenderShape(params, w, h) may draw: the needle's surroundings for a "Radius",
+// everywhere for the other subtypes.
+QRect ShapeBounds(const ShapeParams& params, int w, int h);
 
 }  // namespace dw

@@ -78,6 +78,8 @@ TEST(ShapeElement, RebuildsOverKeptBitmapsShowWhatANewElementShows) {
         {"new position", [&] { shape.angPct = 200.0f; }},
         {"nothing changed", [] {}},
         {"colour replaced since", [&] { shape.ReplaceSurfaceColour(kWhite, kRed); }},
+        {"black replaced since", [&] { shape.ReplaceSurfaceColour(0, kGreen); }},
+        {"thick round ends", [&] { shape.borderWidth = 9, shape.angPct = 135.0f; }},
         {"turned since", [&] { shape.Rotate(30.0, kGreen); }},
         {"narrower", [&] { shape.SetWidth(60); }},
         {"wider again", [&] { shape.SetWidth(101); }},
@@ -90,6 +92,7 @@ TEST(ShapeElement, RebuildsOverKeptBitmapsShowWhatANewElementShows) {
         Needle fresh;
         fresh.angPct = shape.angPct;
         fresh.borderColor = shape.borderColor;
+        fresh.borderWidth = shape.borderWidth;
         fresh.SetWidth(shape.width);
         fresh.transparent = true;
         fresh.Rebuild();

@@ -96,4 +96,26 @@ TEST(RenderShape, SurvivesHugeParameters) {
     EXPECT_EQ(tiny.size(), QSize(2, 2));
 }
 
+// A needle draws nothing outside the bounds given for it, whatever its angle, length and pen.
+TEST(RenderShape, NeedleStaysWithinItsBounds) {
+    int drawn = 0;
+    for (const QSize size : {QSize(38, 36), QSize(101, 101), QSize(7, 5)})
+        for (const int pen : {0, 1, 2, 3, 5, 8, 13})
+            for (const auto& [from, to] : {std::pair(0.0f, 1.0f), {0.1f, 0.9f}, {-0.3f, 1.4f}})
+                for (int angle = -30; angle < 400; angle += 7) {
+                    ShapeParams params{.ang1 = from, .ang2 = to, .angPct = angle + 0.25f};
+                    params.subtype = "Radius";
+                    params.borderWidth = pen;
+                    QImage image(size, QImage::Format_RGB32);
+                    image.fill(Qt::black);
+                    dw::RenderShape(image, params, size.width(), size.height());
+                    const QRect bounds = dw::ShapeBounds(params, size.width(), size.height());
+                    drawn += CountLit(image) > 0;
+                    QImage outside = image;
+                    QPainter(&outside).fillRect(bounds, Qt::black);
+                    ASSERT_EQ(CountLit(outside), 0)
+                        << size.width() << " pen " << pen << " at " << angle << " from " << from;
+                }
+}
+
 }  // namespace
