@@ -240,11 +240,10 @@ protected:
     // then the surface (transparently when transparent is set, else opaquely with
     // opaqueExtra more pixels in width and height); then, outside run mode, the frame of a
     // selected element. A null surface draws only the frame.
-    void DrawCommon(QPainter& painter, const QImage& surface, int opaqueExtra = 0);
-    // The same for a surface that is black outside content (a transparent copy with the
-    // black key then looks at content only).
-    void DrawCommon(QPainter& painter, const QImage& surface, int opaqueExtra,
-                    const QRect& content);
+    // With content, the surface is black outside it (a transparent copy with the black key
+    // then looks at content only).
+    void DrawCommon(QPainter& painter, const QImage& surface, int opaqueExtra = 0,
+                    const QRect* content = nullptr);
     // Step 1 of the common drawing: whether the element shows at all now.
     bool IsVisibleNow() const;
     // Step 2: copies surface to rect (width x height from the rectangle), leaving out

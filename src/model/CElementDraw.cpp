@@ -9,18 +9,11 @@ bool CElement::IsVisibleNow() const {
     return !runMode || (IsGlobalSwitchOn() && shown);
 }
 
-void CElement::DrawCommon(QPainter& painter, const QImage& surface, int opaqueExtra) {
-    if (!IsVisibleNow()) return;
-    if (!surface.isNull())
-        CopySurface(painter, surface, transparent, transparentColor, opaqueExtra);
-    if (!runMode && selected) DrawFrame(painter);
-}
-
 void CElement::DrawCommon(QPainter& painter, const QImage& surface, int opaqueExtra,
-                          const QRect& content) {
+                          const QRect* content) {
     if (!IsVisibleNow()) return;
     if (!surface.isNull())
-        CopySurface(painter, surface, transparent, transparentColor, opaqueExtra, &content);
+        CopySurface(painter, surface, transparent, transparentColor, opaqueExtra, content);
     if (!runMode && selected) DrawFrame(painter);
 }
 

@@ -17,7 +17,7 @@ void CPrimitive::MakePenAndBrush() {
 
 void CPrimitive::Draw(QPainter& painter) {
     // The opaque copy covers one pixel more in width and height.
-    DrawCommon(painter, surface.Current(), 1, surface.Content());
+    DrawCommon(painter, surface.Current(), 1, &surface.Content());
 }
 
 void CPrimitive::Rotate(double degrees, Colour fill) {
